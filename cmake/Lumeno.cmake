@@ -58,3 +58,15 @@ function(lumeno_check_core_libraries)
     endforeach()
   endforeach()
 endfunction()
+
+# Adds every sub-folder of the current folder that has a CMakeLists.txt, in name order. Subsystem
+# folders use it so that a new unit is one new folder and no shared list to edit.
+function(lumeno_add_subdirectories)
+  file(GLOB entries LIST_DIRECTORIES true CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*")
+  list(SORT entries)
+  foreach(entry IN LISTS entries)
+    if(IS_DIRECTORY "${entry}" AND EXISTS "${entry}/CMakeLists.txt")
+      add_subdirectory("${entry}")
+    endif()
+  endforeach()
+endfunction()
