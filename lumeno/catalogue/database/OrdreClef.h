@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The catalogue order: Clef ascending, compared the way the database compares that column
+// (UTF-8 bytes, ASCII letters without regard to case, a prefix before the longer text). Sorting in
+// memory with this order gives exactly the order of "ORDER BY Clef".
+namespace OrdreClef {
+
+// Negative, zero or positive as a sorts before, with or after b.
+int comparer(const QByteArray& a, const QByteArray& b);
+
+inline bool avant(const QByteArray& a, const QByteArray& b) {
+    return comparer(a, b) < 0;
+}
+
+inline QByteArray forme(const QString& clef) {
+    return clef.toUtf8();
+}
+
+} // namespace OrdreClef
