@@ -1,0 +1,142 @@
+#include "MotsNom.h"
+
+#include <array>
+
+namespace {
+
+constexpr int kEmplacements = 20;
+
+QChar plier(QChar c) {
+    switch (c.unicode()) {
+    case u'-':
+    case u'_':
+    case u'\'':
+    case u'(':
+    case u')':
+    case u'°':
+    case u'.':
+    case u'&':
+    case u'!':
+    case u';':
+    case u':':
+    case u'*':
+    case u'~':
+    case u'^':
+    case u'€':
+    case u'@':
+    case u'/':
+    case u'\\':
+        return QLatin1Char(' ');
+    case u'é':
+    case u'è':
+    case u'ë':
+    case u'ê':
+        return QLatin1Char('e');
+    case u'à':
+    case u'â':
+    case u'á':
+        return QLatin1Char('a');
+    case u'ç':
+        return QLatin1Char('c');
+    case u'ô':
+    case u'ö':
+        return QLatin1Char('o');
+    case u'ü':
+    case u'ù':
+    case u'û':
+        return QLatin1Char('u');
+    case u'Î':
+        return QLatin1Char('I');
+    case u'î':
+    case u'ï':
+        return QLatin1Char('i');
+    case u'É':
+        return QLatin1Char('E');
+    case u'ß':
+        return QLatin1Char('S');
+    default:
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            return QLatin1Char(' ');
+        return c;
+    }
+}
+
+bool minuscule(QChar c) {
+    return c >= QLatin1Char('a') && c <= QLatin1Char('z');
+}
+
+// Codes 65 to 92: "A" to "Z", "[" and "\".
+bool majusculeEtendue(QChar c) {
+    return c.unicode() >= 65 && c.unicode() <= 92;
+}
+
+bool memeClasse(QChar a, QChar b) {
+    return (minuscule(a) && minuscule(b)) || (majusculeEtendue(a) && majusculeEtendue(b));
+}
+
+} // namespace
+
+QString plierTexte(const QString& texte) {
+    QString t = texte;
+    for (QChar& c : t)
+        c = plier(c);
+    return t.trimmed();
+}
+
+QString capitaliser(const QString& mot) {
+    QString m = mot;
+    for (qsizetype i = 1; i < m.size(); ++i) {
+        if (majusculeEtendue(m[i]))
+            m[i] = QChar(m[i].unicode() + 32);
+    }
+    if (!m.isEmpty() && minuscule(m[0]))
+        m[0] = QChar(m[0].unicode() - 32);
+    return m;
+}
+
+QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBourree) {
+    const QString t = plierTexte(texteMotsDossier + QLatin1Char(' ') + baseBourree);
+    if (t.size() <= 2)
+        return {};
+    const auto car = [&t](qsizetype i) { return i < t.size() ? t[i] : QLatin1Char(' '); };
+
+    // Each word is built in its slot; a word that ends shorter than 2 characters is restarted in
+    // the same slot, a finished one moves the building to the next slot, the 21st to the first.
+    std::array<QString, kEmplacements> emplacements;
+    int j = 0;
+    emplacements[j] = t[0];
+    for (qsizetype i = 1; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (memeClasse(c, car(i + 1))) {
+            emplacements[j] += c;
+        } else if (emplacements[j].size() < 2) {
+            emplacements[j] = c;
+        } else {
+            emplacements[j] += c;
+            if (i + 1 < t.size()) {
+                j = (j + 1) % kEmplacements;
+                ++i;
+                emplacements[j] = t[i];
+            }
+        }
+    }
+
+    QStringList mots;
+    for (const QString& e : emplacements) {
+        if (e.size() < 3)
+            continue;
+        const QString m = capitaliser(e.trimmed());
+        if (!m.isEmpty())
+            mots.append(m);
+    }
+    return mots;
+}
+
+QString texteMots(const QStringList& mots) {
+    QString texte;
+    for (const QString& m : mots) {
+        if (texte.size() + m.size() < 81)
+            texte += m + QLatin1Char('-');
+    }
+    return texte;
+}
