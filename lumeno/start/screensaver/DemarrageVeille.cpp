@@ -1,0 +1,36 @@
+#include "DemarrageVeille.h"
+
+#include "Boite.h"
+#include "CopieVeille.h"
+
+DemarrageVeille DemarrageVeille::depuisLecture(bool trouve, bool ok, const QStringList& lignes) {
+    DemarrageVeille demarrage;
+    if (!trouve) {
+        demarrage.reveil = true;
+        return demarrage;
+    }
+    demarrage.veilleActive = true;
+    if (!ok) {
+        demarrage.retourFenetre = true;
+        demarrage.suite = Suite::Arret;
+        return demarrage;
+    }
+    demarrage.lecture = LectureVeille::interpreter(lignes);
+    if (demarrage.lecture.issue == LectureVeille::Issue::FinDeFichier) {
+        demarrage.retourFenetre = true;
+    }
+    return demarrage;
+}
+
+DemarrageVeille DemarrageVeille::demarrer() {
+    const CopieVeille::Lecture lu = CopieVeille::lire();
+    DemarrageVeille demarrage = depuisLecture(lu.trouve, lu.ok, lu.lignes);
+    if (!lu.trouve) {
+        Boite::information(
+            QStringLiteral("Information"),
+            QStringLiteral("Il manque le fichier Lumeno3.txt pour le démarage de l'écran de veille "
+                           "de Lumeno. Le mieux est de lancer Lumeno, clic droit et au memu "
+                           "choisir : Installer Ecran de Veille."));
+    }
+    return demarrage;
+}
