@@ -142,6 +142,9 @@ Datation dater(const QString& base, int n, const QString& dossier, int racine, c
     if (d.code == SansDate && !relatif.isEmpty()) {
         d.annee = 0;
         for (int q = 1; q <= relatif.size(); ++q) {
+            // Four characters starting with a blank hold at most three digits: never a year.
+            if (!relatif[q - 1].isDigit())
+                continue;
             const int v = valeurA(relatif, q, 4);
             if (anneeDossierValide(v)) {
                 d.annee = v;

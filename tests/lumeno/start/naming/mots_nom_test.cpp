@@ -83,3 +83,31 @@ TEST(NamingMots, MotsTextKeepsUnder81Characters) {
     attendu += QString(10, 'c') + "-";
     EXPECT_EQ(texteMots(mots), attendu);
 }
+
+// The whole chain of the scan for one file: cut, date, words, Mots text.
+TEST(NamingMots, ChainOfTheScanForOneFile) {
+    const struct {
+        const char* nom;
+        const char* dossier;
+        int code, annee, mois;
+        const char* mots;
+    } cas[] = {
+        {"Plage.jpg", "/photos/2004 Vacances", 3, 2004, 0, "Vacances-Plage-"},
+        {"2004-06-00012-Plage-Nice.jpg", "/photos/Vacances", 1, 2004, 6, "Vacances-Plage-Nice-"},
+        {"2004-06 .jpg", "/photos", 1, 2004, 6, ""},
+        {"Plage .jpg", "/photos/Été 2003 à Nîmes", 3, 2003, 0, "Ete-Nimes-Plage-"},
+        {"2004-06-Clip.mpeg", "/photos/Films", 1, 2004, 6, "Films-Clip-"},
+        {"Bal.jpg", "/photos/Soirée 2005 Mars", 3, 2005, 3, "Bal-"},
+    };
+    for (const auto& c : cas) {
+        const AnatomieNom a = decouperNom(QString::fromUtf8(c.nom));
+        ASSERT_TRUE(a.media) << c.nom;
+        const Datation d = dater(a.baseMarquee, static_cast<int>(a.baseMarquee.size()),
+                                 QString::fromUtf8(c.dossier), longueurRacine("/photos"), FormatDeclare{});
+        EXPECT_EQ(d.code, c.code) << c.nom;
+        EXPECT_EQ(d.annee, c.annee) << c.nom;
+        EXPECT_EQ(d.mois, c.mois) << c.nom;
+        EXPECT_EQ(texteMots(extraireMots(d.texteMotsDossier, d.baseBourree)), QString::fromUtf8(c.mots))
+            << c.nom;
+    }
+}
