@@ -1,7 +1,9 @@
 #include "DemarrageVeille.h"
 
 #include "Boite.h"
-#include "CopieVeille.h"
+#include "FichierVeille.h"
+
+#include <QFileInfo>
 
 DemarrageVeille DemarrageVeille::depuisLecture(bool trouve, bool ok, const QStringList& lignes) {
     DemarrageVeille demarrage;
@@ -15,17 +17,18 @@ DemarrageVeille DemarrageVeille::depuisLecture(bool trouve, bool ok, const QStri
         demarrage.suite = Suite::Arret;
         return demarrage;
     }
-    demarrage.lecture = LectureVeille::interpreter(lignes);
-    if (demarrage.lecture.issue == LectureVeille::Issue::FinDeFichier) {
+    demarrage.lecture = LectureParametresVeille::interpreter(lignes);
+    if (demarrage.lecture.issue == LectureParametresVeille::Issue::FinDeFichier) {
         demarrage.retourFenetre = true;
     }
     return demarrage;
 }
 
 DemarrageVeille DemarrageVeille::demarrer() {
-    const CopieVeille::Lecture lu = CopieVeille::lire();
-    DemarrageVeille demarrage = depuisLecture(lu.trouve, lu.ok, lu.lignes);
-    if (!lu.trouve) {
+    const bool trouve = QFileInfo(cheminFichierVeille()).isFile();
+    const LectureVeille lu = lireFichierVeille();
+    DemarrageVeille demarrage = depuisLecture(trouve, lu.present, lu.lignes);
+    if (!trouve) {
         Boite::information(
             QStringLiteral("Information"),
             QStringLiteral("Il manque le fichier Lumeno3.txt pour le démarage de l'écran de veille "

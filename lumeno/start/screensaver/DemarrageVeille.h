@@ -16,7 +16,7 @@ struct DemarrageVeille {
     bool veilleActive = false;  // `VeilleActive`: the copy was found
     bool reveil = false;        // the copy is missing: the program wakes up and runs as a normal start
     bool retourFenetre = false; // the window leaves full screen (the copy ended early or was unreadable)
-    LectureVeille lecture;
+    LectureParametresVeille lecture;
 
     static QString prefixeMessageBas() { return QStringLiteral("Ecran de veille "); }
     static QString texteReveil() { return QStringLiteral("Réveil de Lumeno."); }

@@ -13,8 +13,8 @@ int ParametresVeille::intervalleBorne(const QString& ligne19) {
     return secondes;
 }
 
-LectureVeille LectureVeille::interpreter(const QStringList& lignes) {
-    LectureVeille lecture;
+LectureParametresVeille LectureParametresVeille::interpreter(const QStringList& lignes) {
+    LectureParametresVeille lecture;
     ParametresVeille& p = lecture.parametres;
     // Line numbers of the file are 1-based; a line past the end stops the reading there.
     auto ligne = [&lignes](int numero) { return lignes.at(numero - 1); };

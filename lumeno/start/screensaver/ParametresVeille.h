@@ -26,10 +26,10 @@ struct ParametresVeille {
 
 // Reading the lines of the copy. The file may be short: the values read before its end stay in
 // force, random mode is cleared and the pace becomes 20 seconds.
-struct LectureVeille {
+struct LectureParametresVeille {
     enum class Issue { Complete, FinDeFichier };
     Issue issue = Issue::Complete;
     ParametresVeille parametres;
 
-    static LectureVeille interpreter(const QStringList& lignes);
+    static LectureParametresVeille interpreter(const QStringList& lignes);
 };

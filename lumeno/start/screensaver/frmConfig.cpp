@@ -1,9 +1,10 @@
 #include "frmConfig.h"
 
 #include "Boite.h"
-#include "CopieVeille.h"
+#include "FichierVeille.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -93,7 +94,7 @@ frmConfig::frmConfig(QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, &frmConfig::cmdOK_Click);
     connect(CmdAnnul_, &QPushButton::clicked, this, &frmConfig::CmdAnnul_Click);
 
-    montrerValeurs(ValeursDialogueVeille{});
+    montrerValeurs(FichierVeille{});
     adjustSize();
     setFixedSize(sizeHint());
     if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
@@ -103,8 +104,7 @@ frmConfig::frmConfig(QWidget* parent)
 }
 
 void frmConfig::charger() {
-    const CopieVeille::Lecture lecture = CopieVeille::lire();
-    if (!lecture.trouve) {
+    if (!QFileInfo(cheminFichierVeille()).isFile()) {
         Boite::information(
             QStringLiteral("Information"),
             QStringLiteral(
@@ -113,14 +113,16 @@ void frmConfig::charger() {
                 "la suite à contion de connaitre le chemin du logiciel Lumeno.exe"));
         return;
     }
-    if (lecture.ok) {
-        montrerValeurs(ValeursDialogueVeille::depuisLignes(lecture.lignes));
+    // A copy that cannot be read leaves the defaults.
+    const LectureVeille lecture = lireFichierVeille();
+    if (lecture.present) {
+        montrerValeurs(saisieVeille(lecture));
     }
 }
 
-ValeursDialogueVeille frmConfig::valeurs() const {
-    ValeursDialogueVeille v;
-    v.chemin = CmdChemin_->text();
+FichierVeille frmConfig::valeurs() const {
+    FichierVeille v;
+    v.cheminProgramme = CmdChemin_->text();
     v.aleatoire = CmdAleatoire_->text();
     v.mot = CmdMot_->text();
     v.tempo = CmdTempo_->text();
@@ -130,8 +132,8 @@ ValeursDialogueVeille frmConfig::valeurs() const {
     return v;
 }
 
-void frmConfig::montrerValeurs(const ValeursDialogueVeille& v) {
-    CmdChemin_->setText(v.chemin);
+void frmConfig::montrerValeurs(const FichierVeille& v) {
+    CmdChemin_->setText(v.cheminProgramme);
     CmdAleatoire_->setText(v.aleatoire);
     CmdMot_->setText(v.mot);
     CmdTempo_->setText(v.tempo);
@@ -142,10 +144,10 @@ void frmConfig::montrerValeurs(const ValeursDialogueVeille& v) {
 
 void frmConfig::cmdOK_Click() {
     QString erreur;
-    if (!CopieVeille::ecrire(valeurs().versLignes(), &erreur)) {
+    if (!ecrireFichierVeille(valeurs(), dossierConfiguration(), &erreur)) {
         Boite::critique(QStringLiteral("Erreur"),
                         QStringLiteral("Erreur : le fichier Lumeno3.txt n'a pas pu être enregistré (") +
-                            CopieVeille::chemin() + QStringLiteral(") : ") + erreur);
+                            cheminFichierVeille() + QStringLiteral(") : ") + erreur);
         return;
     }
     accept();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ValeursDialogueVeille.h"
+#include "FichierVeille.h"
 
 #include <QDialog>
 
@@ -16,8 +16,8 @@ public:
     // Loads the copy; when it is missing the user is told and the controls keep their defaults.
     explicit frmConfig(QWidget* parent = nullptr);
 
-    ValeursDialogueVeille valeurs() const;
-    void montrerValeurs(const ValeursDialogueVeille& valeurs);
+    FichierVeille valeurs() const;
+    void montrerValeurs(const FichierVeille& valeurs);
 
     // "Valider": writes the copy and closes; a failed write is reported and the dialog stays open.
     void cmdOK_Click();

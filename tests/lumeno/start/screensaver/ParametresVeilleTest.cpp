@@ -1,4 +1,5 @@
 #include "ParametresVeille.h"
+#include "FichierVeille.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,7 @@ QStringList copie(const QStringList& fin) {
 } // namespace
 
 TEST(screensaver_ParametresVeille, ReadsAFullCopy) {
-    const auto lecture = LectureVeille::interpreter(copie({
+    const auto lecture = LectureParametresVeille::interpreter(copie({
         QStringLiteral("  /home/anne/Lumeno/  "),
         QStringLiteral("5               <-- Ecran de Veille : Aléatoire ou nombre "),
         QStringLiteral("Mer              <-- Ecran de Veille : Mot possible pour recherche "),
@@ -25,7 +26,7 @@ TEST(screensaver_ParametresVeille, ReadsAFullCopy) {
         QStringLiteral(" mot web "),
         QStringLiteral("2004                   Année possible"),
     }));
-    EXPECT_EQ(lecture.issue, LectureVeille::Issue::Complete);
+    EXPECT_EQ(lecture.issue, LectureParametresVeille::Issue::Complete);
     const ParametresVeille& p = lecture.parametres;
     EXPECT_EQ(p.dossierProgramme, QStringLiteral("/home/anne/Lumeno"));
     EXPECT_FALSE(p.veilleAleatoire);
@@ -39,7 +40,7 @@ TEST(screensaver_ParametresVeille, ReadsAFullCopy) {
 }
 
 TEST(screensaver_ParametresVeille, RandomModeAndWordCutToEightCharacters) {
-    const auto lecture = LectureVeille::interpreter(copie({
+    const auto lecture = LectureParametresVeille::interpreter(copie({
         QStringLiteral("/opt/lumeno"),
         QStringLiteral("Aléatoire               <-- Ecran de Veille : Aléatoire ou nombre "),
         QStringLiteral("Montagnesxyz              <-- Ecran de Veille : Mot possible pour recherche "),
@@ -78,14 +79,14 @@ TEST(screensaver_ParametresVeille, PaceBounds) {
 TEST(screensaver_ParametresVeille, ACopyOfTwentyLinesEndsEarly) {
     // Lines 17 to 20 are read, the end comes at line 21: random mode is dropped and the pace is
     // 20 seconds whatever line 19 said; the values read before the end stay.
-    const auto lecture = LectureVeille::interpreter(copie({
+    const auto lecture = LectureParametresVeille::interpreter(copie({
         QStringLiteral("/opt/lumeno"),
         QStringLiteral("Aléatoire        <-- Ecran de Veille : Aléatoire ou nombre "),
         QStringLiteral("Mer         <-- Ecran de Veille : Mot possible pour recherche "),
         QStringLiteral("8           <-- Ecran de Veille : temps entre photos en  secondes "),
         QStringLiteral("1"),
     }));
-    ASSERT_EQ(lecture.issue, LectureVeille::Issue::FinDeFichier);
+    ASSERT_EQ(lecture.issue, LectureParametresVeille::Issue::FinDeFichier);
     EXPECT_FALSE(lecture.parametres.veilleAleatoire);
     EXPECT_EQ(lecture.parametres.intervalle, 20);
     EXPECT_EQ(lecture.parametres.intervalleTimerMs(), 20030);
@@ -100,10 +101,35 @@ TEST(screensaver_ParametresVeille, ShortCopiesStopWhereTheyEnd) {
         for (int i = 1; i <= lignes; ++i) {
             fichier << (i == 16 ? QStringLiteral("/opt/lumeno") : QStringLiteral("Aléatoire"));
         }
-        const auto lecture = LectureVeille::interpreter(fichier);
-        EXPECT_EQ(lecture.issue, LectureVeille::Issue::FinDeFichier) << lignes;
+        const auto lecture = LectureParametresVeille::interpreter(fichier);
+        EXPECT_EQ(lecture.issue, LectureParametresVeille::Issue::FinDeFichier) << lignes;
         EXPECT_EQ(lecture.parametres.intervalle, 20) << lignes;
         EXPECT_FALSE(lecture.parametres.veilleAleatoire) << lignes;
         EXPECT_EQ(lecture.parametres.dossierLu, lignes >= 16) << lignes;
     }
+}
+
+TEST(screensaver_ParametresVeille, ReadsWhatTheSettingsDialogWrites) {
+    // A 12-letter word is saved whole; the screen saver keeps its first 8 letters. A skip count
+    // that is not a number is saved as random mode; a pace of 1000 is read on 4 digits.
+    FichierVeille saisie;
+    saisie.cheminProgramme = QStringLiteral("/opt/lumeno/");
+    saisie.aleatoire = QStringLiteral("zéro");
+    saisie.mot = QStringLiteral("Montagnesxyz");
+    saisie.tempo = QStringLiteral("1000");
+    saisie.annee = QStringLiteral("2004");
+    const QStringList lignes = lignesFichierVeille(saisie);
+    EXPECT_TRUE(lignes[17].startsWith(QStringLiteral("Montagnesxyz ")));
+    const auto lu = LectureParametresVeille::interpreter(lignes);
+    EXPECT_EQ(lu.issue, LectureParametresVeille::Issue::Complete);
+    EXPECT_EQ(lu.parametres.dossierProgramme, QStringLiteral("/opt/lumeno"));
+    EXPECT_TRUE(lu.parametres.veilleAleatoire);
+    EXPECT_EQ(lu.parametres.mot, QStringLiteral("Montagne"));
+    EXPECT_EQ(lu.parametres.intervalle, 32);
+    EXPECT_EQ(lu.parametres.annee, QStringLiteral("2004"));
+
+    saisie.aleatoire = QStringLiteral("5");
+    const auto compte = LectureParametresVeille::interpreter(lignesFichierVeille(saisie));
+    EXPECT_FALSE(compte.parametres.veilleAleatoire);
+    EXPECT_EQ(compte.parametres.sautDiaporama, 6);
 }

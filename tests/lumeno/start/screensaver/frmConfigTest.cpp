@@ -102,8 +102,8 @@ TEST(screensaver_frmConfig, RoundTripWithTruncation) {
     // Read back as 8 letters by the dialog and by the screen saver.
     frmConfig encore;
     EXPECT_EQ(boite(encore, "CmdMot")->text(), QStringLiteral("Montagne"));
-    EXPECT_EQ(LectureVeille::interpreter(lu.lignes).parametres.mot, QStringLiteral("Montagne"));
-    EXPECT_TRUE(LectureVeille::interpreter(lu.lignes).parametres.veilleAleatoire);
+    EXPECT_EQ(LectureParametresVeille::interpreter(lu.lignes).parametres.mot, QStringLiteral("Montagne"));
+    EXPECT_TRUE(LectureParametresVeille::interpreter(lu.lignes).parametres.veilleAleatoire);
 }
 
 TEST(screensaver_frmConfig, CancelWritesNothing) {
