@@ -8,6 +8,9 @@ BlocExif lireExif(const FichierJpeg& photo) {
 
 bool placerExif(FichierJpeg& photo, BlocExif& bloc, const PlacementNoteFabricant& placement,
                 QString* erreur) {
+    if (bloc.estVide() && !photo.segmentExif().isEmpty() && lireExif(photo.segmentExif()).estVide()) {
+        return true; // a segment from which nothing could be read stays as it is, never dropped
+    }
     QString raison;
     const QByteArray segment = construireApp1(bloc, placement, &raison);
     if (segment.isEmpty() && !raison.isEmpty()) {

@@ -153,15 +153,15 @@ bool FichierJpeg::ecrire(const QString& cible, QString* erreur) const {
         return false;
     }
     if (!exif_.isEmpty()) {
-        if (exif_.size() < 4 || uchar(exif_[0]) != 0xFF || uchar(exif_[1]) != 0xE1 ||
-            qint64(lireBigEndian16(exif_, 2)) + 2 != exif_.size()) {
-            definirErreur(erreur, refus.arg(cible, QStringLiteral("le segment EXIF est incomplet.")));
-            return false;
-        }
         if (exif_.size() - 2 > tailleMaxiSegment) {
             definirErreur(erreur,
                           refus.arg(cible, QStringLiteral("les données EXIF dépassent la taille permise "
                                                           "d'un segment JPEG (65535 octets).")));
+            return false;
+        }
+        if (exif_.size() < 4 || uchar(exif_[0]) != 0xFF || uchar(exif_[1]) != 0xE1 ||
+            qint64(lireBigEndian16(exif_, 2)) + 2 != exif_.size()) {
+            definirErreur(erreur, refus.arg(cible, QStringLiteral("le segment EXIF est incomplet.")));
             return false;
         }
     }
