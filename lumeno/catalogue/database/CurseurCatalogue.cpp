@@ -69,7 +69,9 @@ void CurseurCatalogue::ouvrirOrdreClefDepuis(int tri) {
 }
 
 void CurseurCatalogue::ouvrirNom(const QString& nom) {
-    ouvrir("WHERE Table1.Nom = ?1 ORDER BY Clef, \"N°\"");
+    // Names are stored with filler spaces and listed without them: both sides are compared
+    // without their trailing spaces.
+    ouvrir("WHERE rtrim(Table1.Nom, ' ') = rtrim(?1, ' ') ORDER BY Clef, \"N°\"");
     if (requete_)
         requete_->bind(1, nom);
     avancer();

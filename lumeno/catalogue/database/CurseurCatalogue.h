@@ -36,6 +36,7 @@ public:
     // passed over by the index rather than read.
     void ouvrirOrdreClefDepuis(int tri);
     // "… WHERE Table1.Nom = <nom> ORDER BY Clef ; " with the name bound, never pasted in the text.
+    // Trailing spaces do not count, so the name as BddLit gives it finds its row.
     void ouvrirNom(const QString& nom);
     // "SELECT * FROM Table1 WHERE Tri = <tri>": direct access by position.
     void ouvrirPosition(int tri);

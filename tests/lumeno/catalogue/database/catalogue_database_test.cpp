@@ -220,6 +220,13 @@ TEST_F(CatalogueTest, NameQueryBindsTheNameSoQuotesFindTheirRows) {
         reps << lu.Rep;
     }
     EXPECT_EQ(reps, QStringList({"/p", "/q"}));
+
+    // A short name is stored with its filler and looked for as listed, without it.
+    ASSERT_TRUE(catalogue->BddEcrit(enregistrement("d5", "Nice" + QString(10, ' '))));
+    curseur.ouvrirNom("Nice");
+    ASSERT_FALSE(curseur.eof());
+    ASSERT_TRUE(curseur.BddLit(lu).ok());
+    EXPECT_EQ(lu.Nom, "Nice");
 }
 
 TEST_F(CatalogueTest, EmptyCatalogueReadReportsNoCurrentRowWithItsMessages) {

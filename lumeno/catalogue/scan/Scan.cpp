@@ -1,0 +1,496 @@
+#include "Scan.h"
+
+#include "AnatomieNom.h"
+#include "Catalogue.h"
+#include "ClefTri.h"
+#include "Datation.h"
+#include "EcritureEnregistrement.h"
+#include "EcritureReglages.h"
+#include "Horloge.h"
+#include "ListeDossier.h"
+#include "MessagesScan.h"
+#include "MotsNom.h"
+#include "Nombres.h"
+#include "OrdreClef.h"
+#include "TexteFichier.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int MusiquesMaxi = 1000;
+// The bottom line warns from this many files below the limit on.
+constexpr int MargeMessageTaille = 10;
+
+QString joindre(const QString& dossier, const QString& nom) {
+    return dossier.endsWith(QLatin1Char('/')) ? dossier + nom : dossier + QLatin1Char('/') + nom;
+}
+
+// The root as the directory list shows it: no final "/", except for the file system root.
+QString normaliserRacine(QString chemin) {
+    while (chemin.size() > 1 && chemin.endsWith(QLatin1Char('/')))
+        chemin.chop(1);
+    return chemin;
+}
+
+void creerDossier(const QString& chemin) {
+    // A folder that exists already is fine; any other failure only costs the thumbnails there.
+    ::mkdir(QFile::encodeName(chemin).constData(), 0777);
+}
+
+bool dossierLisible(const QString& chemin) {
+    const QFileInfo info(chemin);
+    return info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+bool estTypeListeMusique(const QString& type) {
+    static const QStringList types = {QStringLiteral("Mp3"), QStringLiteral("MP3"), QStringLiteral("mp3"),
+                                      QStringLiteral("mp2"), QStringLiteral("rmi"), QStringLiteral("wma")};
+    return types.contains(type);
+}
+
+// Flushes a finished file to the disk before it is renamed into place.
+bool synchroniser(const QString& chemin) {
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool remplacer(const QString& source, const QString& cible, QString* erreur) {
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(source).toStdString(), QFile::encodeName(cible).toStdString(),
+                            ec);
+    if (ec && erreur)
+        *erreur = QString::fromStdString(ec.message());
+    return !ec;
+}
+
+} // namespace
+
+Scan::Scan(ParametresScan parametres, RetourScan& retour) : p_(std::move(parametres)), retour_(retour) {}
+
+Scan::~Scan() = default;
+
+const ResultatScan& Scan::executer() {
+    while (etape(1000)) {
+    }
+    return resultat_;
+}
+
+bool Scan::etape(int budgetMs) {
+    switch (phase_) {
+    case Phase::Depart:
+        demarrer();
+        return phase_ != Phase::Finie;
+    case Phase::Parcours: {
+        QElapsedTimer chrono;
+        chrono.start();
+        while (!annule_.load()) {
+            if (pile_.empty()) {
+                if (!racineSuivante()) {
+                    phase_ = Phase::Conclusion;
+                    break;
+                }
+                continue;
+            }
+            const DossierAVisiter dossier = std::move(pile_.back());
+            pile_.pop_back();
+            traiterDossier(dossier);
+            if (chrono.elapsed() >= budgetMs)
+                break;
+        }
+        retour_.progression({dossiersTraites_, resultat_.fichiersAcceptes});
+        if (annule_.load())
+            terminer(FinScan::Annulee);
+        return phase_ != Phase::Finie;
+    }
+    case Phase::Conclusion:
+        conclure();
+        return false;
+    case Phase::Finie:
+        return false;
+    }
+    return false;
+}
+
+void Scan::boite(Boite::Icone icone, const QString& titre, const QString& texte) {
+    Boite::Message m;
+    m.icone = icone;
+    m.titre = titre;
+    m.texte = texte;
+    retour_.boite(m);
+}
+
+void Scan::terminer(FinScan fin) {
+    resultat_.fin = fin;
+    resultat_.indexMots = tables_.indexMots();
+    resultat_.indexAnnees = tables_.indexAnnees();
+    resultat_.indexMois = tables_.indexMois();
+    if (fin != FinScan::AucuneRacine)
+        retour_.moment(RetourScan::Moment::Fin);
+    phase_ = Phase::Finie;
+    fiches_.clear();
+    fiches_.shrink_to_fit();
+    pile_.clear();
+}
+
+void Scan::demarrer() {
+    const ReglagesLumeno& r = p_.reglages;
+    if (std::none_of(r.racines.begin(), r.racines.end(), [](const RacineCatalogue& c) { return c.cochee; })) {
+        retour_.messageConfig(MessagesScan::aucuneRacine());
+        terminer(FinScan::AucuneRacine);
+        return;
+    }
+    retour_.compagnon(RetourScan::Animation::Lecture);
+    retour_.moment(RetourScan::Moment::Debut);
+    retour_.message(MessagesScan::lecture());
+    retour_.messageBas(QString());
+
+    cheminModele_ = joindre(p_.dossierProgramme, QStringLiteral("Lumeno2.mdb"));
+    const QFileInfo modele(cheminModele_);
+    if (!modele.isFile() || modele.size() < Catalogue::TailleMiniModele) {
+        boite(Boite::Icone::Information, MessagesScan::titreModeleAbsent(),
+              MessagesScan::modeleAbsent(p_.dossierProgramme));
+        terminer(FinScan::ModeleAbsent);
+        return;
+    }
+
+    // A root that is not there (an unplugged disk) would empty its part of the catalogue: nothing
+    // is replaced then.
+    for (const RacineCatalogue& c : r.racines) {
+        if (c.cochee && !dossierLisible(normaliserRacine(c.chemin))) {
+            resultat_.erreur = c.chemin;
+            boite(Boite::Icone::Information, MessagesScan::titreRacineIndisponible(),
+                  MessagesScan::racineIndisponible(c.chemin));
+            terminer(FinScan::RacineIndisponible);
+            return;
+        }
+    }
+
+    if (r.configCheck11) {
+        creerDossiersMiniatures();
+        copierVisionneuse();
+    }
+    format_ = analyserFormat(r.formatPhotos1);
+    genres_.texte = r.texteCheck16;
+    genres_.musique = r.configCheck8;
+    genres_.video = r.configCheck6;
+    genres_.quickTime = r.quickTimeCheck17;
+    phase_ = Phase::Parcours;
+}
+
+void Scan::creerDossiersMiniatures() {
+    const QString racine = normaliserRacine(p_.reglages.racines[0].chemin);
+    if (racine.isEmpty())
+        return;
+    const QString xLumeno = joindre(racine, QStringLiteral("x-Lumeno"));
+    creerDossier(xLumeno);
+    creerDossier(xLumeno + QStringLiteral("/Lumeno"));
+    creerDossier(xLumeno + QStringLiteral("/Lumeno/Html"));
+    creerDossier(xLumeno + QStringLiteral("/Miniatures"));
+    creerDossier(xLumeno + QStringLiteral("/Miniatures/Lumeno-Bin"));
+    racineMiniatures_ = xLumeno + QStringLiteral("/Miniatures");
+}
+
+void Scan::copierVisionneuse() {
+    const QString racine = normaliserRacine(p_.reglages.racines[0].chemin);
+    const QString xLumeno = joindre(racine, QStringLiteral("x-Lumeno"));
+    if (QFile::exists(xLumeno + QStringLiteral("/i_view32.exe")))
+        return;
+    for (const QString nom : {QStringLiteral("i_view32.exe"), QStringLiteral("i_view32.ini")}) {
+        const QString source = joindre(p_.dossierProgramme, nom);
+        if (QFile::exists(source))
+            QFile::copy(source, joindre(xLumeno, nom));
+    }
+}
+
+bool Scan::racineSuivante() {
+    while (++racine_ < int(p_.reglages.racines.size())) {
+        const RacineCatalogue& c = p_.reglages.racines[racine_];
+        if (!c.cochee)
+            continue;
+        cheminRacine_ = normaliserRacine(c.chemin);
+        longueurRacine_ = longueurRacine(cheminRacine_);
+        rab_ = Nombres::texteSigne(longueurRacine_);
+        pile_.push_back({cheminRacine_, 0});
+        return true;
+    }
+    return false;
+}
+
+void Scan::traiterDossier(const DossierAVisiter& dossier) {
+    // Our own folders (thumbnails, HTML projects) are never catalogued, nor is anything below them.
+    if (dossier.chemin.contains(QLatin1String("x-Lumeno")) || estDossierSysteme(dossier.chemin))
+        return;
+    const QString relatif = dossier.profondeur == 0 ? QString() : dossier.chemin.mid(longueurRacine_ + 1);
+    if (racine_ == 0 && !racineMiniatures_.isEmpty() && dossier.profondeur > 0)
+        creerDossier(joindre(racineMiniatures_, relatif));
+    retour_.messageBas(dossier.chemin);
+
+    const ListeDossier liste = listerDossier(dossier.chemin);
+    if (!liste.lisible)
+        return; // an unreadable folder costs its own files only
+    ++dossiersTraites_;
+    for (const QString& nom : liste.fichiers)
+        traiterFichier(dossier.chemin, relatif, nom);
+    if (dossier.profondeur < ProfondeurMaxi) {
+        for (auto it = liste.sousDossiers.crbegin(); it != liste.sousDossiers.crend(); ++it)
+            pile_.push_back({joindre(dossier.chemin, *it), dossier.profondeur + 1});
+    }
+}
+
+void Scan::traiterFichier(const QString& dossier, const QString& relatif, const QString& nomFichier) {
+    const AnatomieNom anatomie = decouperNom(nomFichier);
+    if (!anatomie.media)
+        return;
+    const QString type = typeCatalogue(anatomie.extension);
+    const GenreFichier genreType = genreDuType(type);
+    if (genreType == GenreFichier::Playlist) {
+        lignesPlaylists_.append(joindre(dossier, nomFichier));
+        return;
+    }
+    qint64 taille = 0;
+    if (genreType == GenreFichier::Commentaire && genres_.texte) {
+        taille = tailleFichier(joindre(dossier, nomFichier));
+        if (taille < 0)
+            return; // gone since the folder was listed
+    }
+    if (genreDuFichier(type, taille, nomFichier, genres_) == GenreFichier::Aucun)
+        return;
+
+    const int n = int(anatomie.baseMarquee.size());
+    const Datation date = dater(anatomie.baseMarquee, n, dossier, longueurRacine_, format_);
+
+    ClefTri::Entree entree;
+    entree.code = date.code;
+    entree.annee = date.annee;
+    entree.mois = date.mois;
+    entree.relatif = relatif;
+    entree.baseBourree = date.baseBourree;
+    entree.n = n;
+    entree.type = type;
+    entree.triAlpha = p_.reglages.configCheckTri;
+    entree.jourEnSeptieme = format_.positionJour == 7;
+    const QString clef = ClefTri::construire(entree);
+    tables_.ajouterAnnee(ClefTri::cleAnnee(date.annee));
+    tables_.ajouterMois(ClefTri::cleMois(date.mois));
+
+    QString mots;
+    if (tables_.motsAcceptes()) {
+        const QStringList liste = extraireMots(date.texteMotsDossier, date.baseBourree);
+        for (const QString& mot : liste)
+            tables_.ajouterMot(mot);
+        mots = texteMots(liste);
+    }
+
+    ++resultat_.fichiersAcceptes;
+    if (resultat_.fichiersAcceptes >= p_.limiteEnregistrements)
+        return;
+    Fiche fiche;
+    ActPhoto& act = fiche.act;
+    act.Clef = clef;
+    act.Nom = date.baseBourree;
+    act.Rep = dossier;
+    act.Annee = date.annee;
+    act.Mois = date.mois;
+    act.Type = type;
+    act.Valide = date.code;
+    act.Rab = rab_;
+    act.Mots = mots;
+    act = EcritureEnregistrement::preparer(std::move(act));
+    fiche.cle = OrdreClef::forme(act.Clef);
+    fiche.nomFichier = nomFichier;
+    fiche.dossier = dossier;
+    fiches_.push_back(std::move(fiche));
+}
+
+bool Scan::construireCatalogue(const QString& chemin, const std::vector<int>& ordre,
+                               QStringList& lignesMusique) {
+    try {
+        Catalogue catalogue(chemin);
+        catalogue.modeConstruction();
+        SqliteTransaction transaction(catalogue.base());
+        int tri = 0;
+        for (int i : ordre) {
+            const Fiche& f = fiches_[i];
+            if (!catalogue.BddEcrit(f.act, ++tri))
+                throw SqliteError(0, "row refused");
+            const int annee = f.act.Annee;
+            if (annee > 1800 && annee < 2200) {
+                resultat_.anneeMaxi = std::max(resultat_.anneeMaxi, annee);
+                resultat_.anneeMini = std::min(resultat_.anneeMini, annee);
+            }
+            if (lignesMusique.size() < MusiquesMaxi && estTypeListeMusique(f.act.Type)) {
+                const bool dateIncertaine = f.act.Valide == 2 || f.act.Valide == 3 || f.act.Valide == 4;
+                lignesMusique.append((dateIncertaine ? QStringLiteral("1") : QStringLiteral("0")) +
+                                     joindre(f.dossier, f.nomFichier));
+            }
+        }
+        for (const QString& mot : tables_.motsPourCatalogue())
+            catalogue.ajouterMotTrouve(mot);
+        for (const QString& annee : tables_.anneesPourCatalogue())
+            catalogue.ajouterAnneeTrouvee(annee);
+        for (const QString& mois : tables_.moisPourCatalogue())
+            catalogue.ajouterMoisTrouve(mois);
+        transaction.commit();
+        resultat_.enregistrements = tri;
+    } catch (const SqliteError& e) {
+        resultat_.erreur = QString::fromUtf8(e.what());
+        return false;
+    }
+    if (!synchroniser(chemin)) {
+        resultat_.erreur = QStringLiteral("synchronisation");
+        return false;
+    }
+    return true;
+}
+
+void Scan::conclure() {
+    const QString cheminCatalogue = joindre(p_.dossierProgramme, QStringLiteral("Lumeno1.mdb"));
+
+    // The new catalogue starts as a copy of the template beside the live one, and takes its place
+    // only once complete.
+    QTemporaryFile temporaire(joindre(p_.dossierProgramme, QStringLiteral("Lumeno1.mdb.XXXXXX")));
+    QFile modele(cheminModele_);
+    if (!temporaire.open() || !modele.open(QIODevice::ReadOnly) ||
+        temporaire.write(modele.readAll()) != modele.size() || !temporaire.flush()) {
+        resultat_.erreur = temporaire.errorString();
+        boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(),
+              MessagesScan::erreurBase(resultat_.erreur));
+        terminer(FinScan::ErreurEcriture);
+        return;
+    }
+    temporaire.close();
+    const QString cheminTemporaire = temporaire.fileName();
+
+    retour_.messageBas(MessagesScan::tri());
+    retour_.compagnon(RetourScan::Animation::Traitement);
+
+    auto ecrireListes = [&](const QStringList& musiques) {
+        const QString lumeno4 = joindre(p_.dossierProgramme, QStringLiteral("Lumeno4.ini"));
+        const QString lumeno7 = joindre(p_.dossierProgramme, QStringLiteral("Lumeno7.ini"));
+        QString erreur;
+        if (!TexteFichier::ecrire(lumeno4, musiques, &erreur))
+            boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(),
+                  MessagesScan::erreurListe(lumeno4, erreur));
+        if (!TexteFichier::ecrire(lumeno7, lignesPlaylists_, &erreur))
+            boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(),
+                  MessagesScan::erreurListe(lumeno7, erreur));
+    };
+
+    if (fiches_.empty()) {
+        // Nothing catalogued: the empty catalogue replaces the old one and the settings stay.
+        QString erreur;
+        if (!remplacer(cheminTemporaire, cheminCatalogue, &erreur)) {
+            resultat_.erreur = erreur;
+            boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(),
+                  MessagesScan::erreurBase(erreur));
+            terminer(FinScan::ErreurEcriture);
+            return;
+        }
+        temporaire.setAutoRemove(false);
+        ecrireListes({});
+        QString dossier;
+        for (const RacineCatalogue& c : p_.reglages.racines) {
+            if (c.cochee) {
+                dossier = c.chemin;
+                break;
+            }
+        }
+        boite(Boite::Icone::Information, MessagesScan::titreBaseVide(), MessagesScan::baseVide(dossier));
+        terminer(FinScan::BaseVide);
+        return;
+    }
+
+    if (resultat_.fichiersAcceptes > p_.limiteEnregistrements - MargeMessageTaille)
+        retour_.messageBas(
+            MessagesScan::limiteDepassee(p_.limiteEnregistrements, resultat_.fichiersAcceptes));
+
+    // Rows go in in key order, so each one's position is known as it is written; equal keys keep
+    // the order in which the walk met them.
+    std::vector<int> ordre(fiches_.size());
+    std::iota(ordre.begin(), ordre.end(), 0);
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [this](int a, int b) { return OrdreClef::avant(fiches_[a].cle, fiches_[b].cle); });
+    QStringList musiques;
+    if (annule_.load() || !construireCatalogue(cheminTemporaire, ordre, musiques)) {
+        if (annule_.load()) {
+            terminer(FinScan::Annulee);
+        } else {
+            boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(),
+                  MessagesScan::erreurBase(resultat_.erreur));
+            terminer(FinScan::ErreurEcriture);
+        }
+        return;
+    }
+    resultat_.nombreMusiques = int(musiques.size());
+
+    retour_.messageBas(MessagesScan::sauvegarde());
+    retour_.moment(RetourScan::Moment::ConfigurationMasquee);
+    retour_.compagnon(RetourScan::Animation::Anime);
+
+    ReglagesLumeno reglages = p_.reglages;
+    reglages.formatDeclare = format_.declare;
+    ResultatsScan resultats;
+    resultats.nombreEnregistrements = resultat_.enregistrements + 1;
+    resultats.anneeMaxi = resultat_.anneeMaxi;
+    resultats.anneeMini = resultat_.anneeMini;
+    resultats.nombreMusiques = resultat_.nombreMusiques;
+    resultats.nombreMots = tables_.indexMots();
+    resultats.nombreAnnees = tables_.indexAnnees();
+    resultats.nombreMois = tables_.indexMois();
+    resultats.dateScan = Horloge::aujourdhui();
+    QString erreur;
+    if (!ecrireReglages(p_.dossierProgramme, resultats, reglages, &erreur)) {
+        resultat_.erreur = erreur;
+        boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(),
+              MessagesScan::erreurReglages(joindre(p_.dossierProgramme, QStringLiteral("Lumeno1.txt")),
+                                           erreur));
+        terminer(FinScan::ErreurEcriture);
+        return;
+    }
+
+    retour_.message(MessagesScan::classementMots());
+    if (!remplacer(cheminTemporaire, cheminCatalogue, &erreur)) {
+        resultat_.erreur = erreur;
+        boite(Boite::Icone::Critique, MessagesScan::titreErreurEcriture(), MessagesScan::erreurBase(erreur));
+        terminer(FinScan::ErreurEcriture);
+        return;
+    }
+    temporaire.setAutoRemove(false);
+    ecrireListes(musiques);
+
+    retour_.moment(RetourScan::Moment::Fin);
+    if (p_.signalRenommage > 0) {
+        retour_.message(QString());
+        retour_.messageBas(QString());
+        if (p_.signalRenommage == 1)
+            boite(Boite::Icone::Information, MessagesScan::titreRenommage(),
+                  MessagesScan::renommage(p_.nombreRenommes));
+        resultat_.signalRenommageTraite = true;
+    }
+    retour_.compagnon(RetourScan::Animation::Arret);
+    retour_.message(MessagesScan::activation());
+    retour_.messageBas(QString());
+    resultat_.fin = FinScan::Terminee;
+    resultat_.indexMots = tables_.indexMots();
+    resultat_.indexAnnees = tables_.indexAnnees();
+    resultat_.indexMois = tables_.indexMois();
+    phase_ = Phase::Finie;
+    fiches_.clear();
+    fiches_.shrink_to_fit();
+}

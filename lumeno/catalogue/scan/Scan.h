@@ -1,0 +1,123 @@
+#pragma once
+
+#include "ActPhoto.h"
+#include "FormatDeclare.h"
+#include "GenresFichiers.h"
+#include "ReglagesLumeno.h"
+#include "RetourScan.h"
+#include "TablesTrouvees.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <vector>
+
+// What the configuration screen hands to a scan.
+struct ParametresScan {
+    QString dossierProgramme;          // where Lumeno2.mdb is and the catalogue, list and settings files go
+    ReglagesLumeno reglages;           // the screen's roots and options, saved with the scan's results
+    int signalRenommage = 0;           // above 0: a renaming tool started the scan
+    int nombreRenommes = 0;            // files it renamed, told to the user when signalRenommage is 1
+    int limiteEnregistrements = 64000; // the record limit: at most one row less than this
+};
+
+// How a scan ended.
+enum class FinScan {
+    Terminee,           // new catalogue, list files and settings in place: restart start-up at step B
+    AucuneRacine,       // no root ticked: nothing started
+    ModeleAbsent,       // no template: the user was told; restart start-up at step B
+    BaseVide,           // nothing catalogued: empty catalogue, settings kept
+    RacineIndisponible, // a ticked root cannot be read: everything kept
+    Annulee,            // cancelled: everything kept
+    ErreurEcriture,     // the catalogue or the settings could not be written: everything kept
+};
+
+struct ResultatScan {
+    FinScan fin = FinScan::Terminee;
+    int fichiersAcceptes = 0; // files that passed classification, written or not
+    int enregistrements = 0;  // rows of the new catalogue
+    int anneeMaxi = 0;
+    int anneeMini = 9999;
+    int nombreMusiques = 0;
+    int indexMots = 1;
+    int indexAnnees = 1;
+    int indexMois = 1;
+    bool signalRenommageTraite = false; // the caller resets its renaming signal to 0
+    QString erreur;                     // detail of a failure
+};
+
+// The catalogue scan ("Valider la Configuration"): walks the ticked roots, classifies, dates and
+// words every file, and builds a new catalogue, the music and playlist lists and the settings file.
+// Nothing of the previous catalogue or settings is replaced before the new ones are complete.
+//
+// Run it in one call (executer(), on a worker thread for instance) or in slices from a timer
+// (etape() until it returns false). annuler() may be called from any thread.
+class Scan {
+public:
+    static constexpr int ProfondeurMaxi = 8;
+
+    Scan(ParametresScan parametres, RetourScan& retour);
+    ~Scan();
+    Scan(const Scan&) = delete;
+    Scan& operator=(const Scan&) = delete;
+
+    // Runs the next slice of about budgetMs milliseconds; false once the scan has ended.
+    bool etape(int budgetMs = 40);
+    const ResultatScan& executer();
+    void annuler() { annule_.store(true); }
+
+    bool termine() const { return phase_ == Phase::Finie; }
+    const ResultatScan& resultat() const { return resultat_; }
+
+private:
+    enum class Phase { Depart, Parcours, Conclusion, Finie };
+
+    struct DossierAVisiter {
+        QString chemin;
+        int profondeur = 0;
+    };
+
+    // One accepted file, as it will be stored.
+    struct Fiche {
+        ActPhoto act;
+        QByteArray cle;     // Clef in the database's order
+        QString nomFichier; // the real name and folder, for the music list
+        QString dossier;
+    };
+
+    void demarrer();
+    bool racineSuivante();
+    void traiterDossier(const DossierAVisiter& dossier);
+    void traiterFichier(const QString& dossier, const QString& relatif, const QString& nomFichier);
+    void conclure();
+    bool construireCatalogue(const QString& cheminTemporaire, const std::vector<int>& ordre,
+                             QStringList& lignesMusique);
+    void terminer(FinScan fin);
+    void creerDossiersMiniatures();
+    void copierVisionneuse();
+    void boite(Boite::Icone icone, const QString& titre, const QString& texte);
+
+    ParametresScan p_;
+    RetourScan& retour_;
+    std::atomic<bool> annule_{false};
+    Phase phase_ = Phase::Depart;
+    ResultatScan resultat_;
+
+    FormatDeclare format_;
+    OptionsGenres genres_;
+    QString cheminModele_;
+    QString racineMiniatures_; // x-Lumeno/Miniatures of the first root, when thumbnails are on
+    int racine_ = -1;          // index of the root being walked
+    QString cheminRacine_;
+    int longueurRacine_ = 0;
+    QString rab_;
+    std::vector<DossierAVisiter> pile_;
+    int dossiersTraites_ = 0;
+
+    TablesTrouvees tables_;
+    std::vector<Fiche> fiches_;
+    QStringList lignesPlaylists_;
+};
