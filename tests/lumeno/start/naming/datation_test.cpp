@@ -1,6 +1,9 @@
 #include "AnatomieNom.h"
 #include "Datation.h"
 #include "Horloge.h"
+#include "MotsNom.h"
+
+#include <QRandomGenerator>
 
 #include "ImpressionQString.h"
 
@@ -203,5 +206,38 @@ TEST_F(NamingDatation, MonthWordSearch) {
         QString t = QString::fromUtf8(c.texte);
         EXPECT_EQ(chercherMotMois(t), c.mois) << c.texte;
         EXPECT_EQ(t, QString::fromUtf8(c.apres)) << c.texte;
+    }
+}
+
+// Any name and folder, however odd, gives a date within the rules and words of the stored form.
+TEST_F(NamingDatation, AnyNameAndFolderGivesAValidDate) {
+    const QString alphabet = QStringLiteral("0123456789-_ /.AaJjMmuivr\u00e9\u00c9\u00df\u20ac") + QChar(2);
+    QRandomGenerator graine(7);
+    const auto texte = [&](int maxi) {
+        QString t;
+        const int n = graine.bounded(maxi + 1);
+        for (int i = 0; i < n; ++i)
+            t += alphabet[graine.bounded(int(alphabet.size()))];
+        return t;
+    };
+    const QStringList motifs{"", "xxMMAAxxxx", "AAAAMMJJ", "xxAAAAxx", "AA", "MMAA", "JJMMAAAA"};
+    for (int essai = 0; essai < 3000; ++essai) {
+        const QString base = texte(14);
+        const QString dossier = "/photos/" + texte(20);
+        const FormatDeclare format = analyserFormat(motifs[essai % motifs.size()]);
+        const Datation d = dater(base, int(base.size()), dossier, 7, format);
+        ASSERT_TRUE(d.code >= 1 && d.code <= 5) << base.toStdString();
+        ASSERT_TRUE(d.mois >= 0 && d.mois <= 12) << base.toStdString();
+        if (d.code == SansDate)
+            ASSERT_EQ(d.annee, 0);
+        if (d.code == DateNomStandard || d.code == DateNomSansSeparateur)
+            ASSERT_TRUE(anneeNomValide(d.annee));
+        if (d.code == DateDossier)
+            ASSERT_TRUE(anneeDossierValide(d.annee));
+        ASSERT_GE(d.baseBourree.size(), 10);
+        for (const QString& mot : extraireMots(d.texteMotsDossier, d.baseBourree)) {
+            ASSERT_GE(mot.size(), 2) << mot.toStdString();
+            ASSERT_FALSE(mot[0].unicode() >= 'a' && mot[0].unicode() <= 'z') << mot.toStdString();
+        }
     }
 }
