@@ -35,7 +35,7 @@ QImage photo(int graine) {
             x ^= x << 13;
             x ^= x >> 17;
             x ^= x << 5;
-            const int bruit = int(x & 31) - 16;
+            const int bruit = int(x & 7) - 4;
             ligne[i] = qRgb(std::clamp(i * 255 / kLargeur + bruit, 0, 255),
                             std::clamp(y * 255 / kHauteur + bruit, 0, 255),
                             std::clamp((i + y + graine * 400) % 256 + bruit, 0, 255));
@@ -144,6 +144,11 @@ int main(int argc, char** argv) {
     auto* message = new QLabel(&fenetre);
     auto* messageBas = new QLabel(&fenetre);
     fenetre.show();
+    // The window must be exposed for a repaint to draw anything.
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(20);
+    }
     VuePhoto vp;
     vp.fenetre = &fenetre;
     vp.Image1 = image;
@@ -159,18 +164,22 @@ int main(int argc, char** argv) {
     CurseurBanc curseur(dossier.path());
     MoteurDiaporama moteur(vd, curseur, affichage);
     moteur.AffichageDiaporama(); // the first photo, decoded on the spot; the next one starts ahead
-    std::vector<double> ticks;
+    std::vector<double> ticks, dessins;
     for (int i = 0; i < kTours * kPhotos; ++i) {
         // The photo stays on screen for a while: the worker finishes the next one meanwhile.
-        QThread::msleep(400);
+        QThread::msleep(1500);
         QElapsedTimer t;
         t.start();
         moteur.Timer1_Timer();
+        const double tick = t.nsecsElapsed() / 1e6;
         fenetre.repaint();
+        QApplication::processEvents();
         ticks.push_back(t.nsecsElapsed() / 1e6);
+        dessins.push_back(ticks.back() - tick);
     }
     std::printf("(b) tick to screen, decoded ahead: %6.1f ms (median of %zu, worst %.1f ms; goal < 16 ms)\n",
                 mediane(ticks), ticks.size(), *std::max_element(ticks.begin(), ticks.end()));
+    std::printf("    of which drawing the window      : %6.1f ms\n", mediane(dessins));
     std::printf("    ratio to the full-size decode: %6.3f x\n", mediane(ticks) / mComplet);
     return 0;
 }
