@@ -9,7 +9,8 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kInfobulle = QStringLiteral("Il faut cliquer dans la coche pour que le lecteur soit pris en compte ");
+const QString kInfobulle =
+    QStringLiteral("Il faut cliquer dans la coche pour que le lecteur soit pris en compte ");
 }
 
 ChoixRacine::ChoixRacine(int numero, QWidget* parent) : QWidget(parent), numero_(numero) {
@@ -61,9 +62,13 @@ void ChoixRacine::lecteurChoisi(const QString& racine) {
     }
 }
 
-QString ChoixRacine::chemin() const { return dir_->chemin(); }
+QString ChoixRacine::chemin() const {
+    return dir_->chemin();
+}
 
-bool ChoixRacine::cochee() const { return check_->isChecked(); }
+bool ChoixRacine::cochee() const {
+    return check_->isChecked();
+}
 
 void ChoixRacine::montrer(const QString& chemin, bool cochee) {
     dir_->setChemin(chemin);

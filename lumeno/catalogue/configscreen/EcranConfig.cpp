@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,7 +46,8 @@ EcranConfig::EcranConfig(LiensConfig liens, QWidget* parent)
             liens_.messageBas->setText(t);
         }
     });
-    connect(lancement_, &LancementScan::messageConfig, this, [this](const QString& t) { messageConfig(t, true); });
+    connect(lancement_, &LancementScan::messageConfig, this,
+            [this](const QString& t) { messageConfig(t, true); });
     connect(lancement_, &LancementScan::compagnon, this, [this](RetourScan::Animation a) {
         if (liens_.compagnon) {
             liens_.compagnon(a);
@@ -144,22 +146,27 @@ QWidget* EcranConfig::colonneMedias() {
                           QStringLiteral("Il faut avoir le codec DivX d'installé"));
     ConfigCheck7_ = coche("ConfigCheck7", QStringLiteral("Impose WindowsMediaPlayer pour lecture AVI et MPG"),
                           QStringLiteral("Autrement utilise Lumeno"));
-    TexteCheck16_ = coche("TexteCheck16",
-                          QStringLiteral("Fichiers textes TXT utilisés pour les commentaires. Sinon format spécial TXR"));
+    TexteCheck16_ =
+        coche("TexteCheck16",
+              QStringLiteral("Fichiers textes TXT utilisés pour les commentaires. Sinon format spécial TXR"));
     for (QWidget* w : {static_cast<QWidget*>(ConfigCheck8_), static_cast<QWidget*>(ConfigCheck12_),
                        static_cast<QWidget*>(ConfigCheck6_), static_cast<QWidget*>(ConfigCheck7_),
                        static_cast<QWidget*>(TexteCheck16_)}) {
         pile->addWidget(w);
     }
-    pile->addWidget(etiquette("MessageKo", QStringLiteral("Couleur du  texte des commentaires Html pour Web."),
-                              QStringLiteral("Si le fond de la page html est de couleur clair, choisir Noir")));
-    CouleurTexteHtml_ = texte("CouleurTexteHtml", QStringLiteral("Choisir : Noir, Blanc, Rouge, Bleu, Jaune ou vert"));
+    pile->addWidget(
+        etiquette("MessageKo", QStringLiteral("Couleur du  texte des commentaires Html pour Web."),
+                  QStringLiteral("Si le fond de la page html est de couleur clair, choisir Noir")));
+    CouleurTexteHtml_ =
+        texte("CouleurTexteHtml", QStringLiteral("Choisir : Noir, Blanc, Rouge, Bleu, Jaune ou vert"));
     pile->addWidget(CouleurTexteHtml_);
-    pile->addWidget(etiquette(
-        "FormatLabel", QStringLiteral("Format possible pour les photos à la place du format AAAA-MM-xxxxxx :")));
-    FormatPhotos1_ = texte("FormatPhotos1",
-                           QStringLiteral("Par exemple il est possible d'avoir xxMMAAxxxxxx ( MM pour Mois, AA pour "
-                                          "Année et xxxx pour commentaires"));
+    pile->addWidget(
+        etiquette("FormatLabel",
+                  QStringLiteral("Format possible pour les photos à la place du format AAAA-MM-xxxxxx :")));
+    FormatPhotos1_ =
+        texte("FormatPhotos1",
+              QStringLiteral("Par exemple il est possible d'avoir xxMMAAxxxxxx ( MM pour Mois, AA pour "
+                             "Année et xxxx pour commentaires"));
     pile->addWidget(FormatPhotos1_);
     ConfigCheck11_ = coche("ConfigCheck11", QStringLiteral("Création Automatique des Miniatures"));
     pile->addWidget(ConfigCheck11_);
@@ -183,11 +190,13 @@ QWidget* EcranConfig::colonneSysteme() {
     ConfigCheckTri_ = coche("ConfigCheckTri", QStringLiteral("OS antérieur à XP (pour tri alpha) "),
                             QStringLiteral("limité à ces versions pour le moment "));
     QuickTimeCheck17_ = coche("QuickTimeCheck17", QStringLiteral("QuickTime installé (MOV)  "));
-    VocaleCheck19_ = coche("VocaleCheck19", QStringLiteral("Active la Synthèse Vocale"),
-                           QStringLiteral("Il faut avoir un logiciel de Synthése vocale installé sur le micro  pour "
-                                          "pouvoir valider cette coche."));
-    PersonnagesCheck20_ = coche("PersonnagesCheck20", QStringLiteral("Autorise les Compagnons"),
-                                QStringLiteral("Affichera les compagnons : C'est pour le fun uniquement  :-)"));
+    VocaleCheck19_ =
+        coche("VocaleCheck19", QStringLiteral("Active la Synthèse Vocale"),
+              QStringLiteral("Il faut avoir un logiciel de Synthése vocale installé sur le micro  pour "
+                             "pouvoir valider cette coche."));
+    PersonnagesCheck20_ =
+        coche("PersonnagesCheck20", QStringLiteral("Autorise les Compagnons"),
+              QStringLiteral("Affichera les compagnons : C'est pour le fun uniquement  :-)"));
     for (QWidget* w : {static_cast<QWidget*>(ConfigCheckTri_), static_cast<QWidget*>(QuickTimeCheck17_),
                        static_cast<QWidget*>(VocaleCheck19_), static_cast<QWidget*>(PersonnagesCheck20_)}) {
         pile->addWidget(w);
@@ -271,13 +280,14 @@ double EcranConfig::dpi() const {
 }
 
 bool EcranConfig::fenetreNormale() const {
-    return liens_.fenetre &&
-           !(liens_.fenetre->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
+    return liens_.fenetre && !(liens_.fenetre->windowState() &
+                               (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized));
 }
 
 void EcranConfig::restaurerTaille() {
     if (fenetreNormale() && hauteurRetenue_ > 0 && largeurRetenue_ > 0) {
-        liens_.fenetre->resize(Twips::versPixels(largeurRetenue_, dpi()), Twips::versPixels(hauteurRetenue_, dpi()));
+        liens_.fenetre->resize(Twips::versPixels(largeurRetenue_, dpi()),
+                               Twips::versPixels(hauteurRetenue_, dpi()));
     }
 }
 
@@ -307,8 +317,8 @@ void EcranConfig::OuvreConfig_Click() {
     if (liens_.avantOuverture) {
         liens_.avantOuverture();
     }
-    for (const char* nom : {"Marche", "OuvreRecherche", "Arriere", "Marche3", "Miniature", "ClavierBlanc", "Quitter",
-                            "OuvreConfig", "HScroll1"}) {
+    for (const char* nom : {"Marche", "OuvreRecherche", "Arriere", "Marche3", "Miniature", "ClavierBlanc",
+                            "Quitter", "OuvreConfig", "HScroll1"}) {
         montrer(nom, false);
     }
     const QString dossier = liens_.dossierLigneCommande ? liens_.dossierLigneCommande() : QString();
@@ -322,7 +332,8 @@ void EcranConfig::AnnulConfig_Click() {
     restaurerTaille();
     chargerReglages(aLOuverture_);
     hide();
-    for (const char* nom : {"Quitter", "ClavierBlanc", "OuvreConfig", "OuvreRecherche", "Marche", "HScroll1", "Arriere"}) {
+    for (const char* nom :
+         {"Quitter", "ClavierBlanc", "OuvreConfig", "OuvreRecherche", "Marche", "HScroll1", "Arriere"}) {
         montrer(nom, true);
     }
     montrer("Miniature", false);
@@ -343,7 +354,9 @@ void EcranConfig::ChoixStartConfig_Click() {
     ChoixStartConfig_->hide();
 }
 
-bool EcranConfig::scanEnCours() const { return lancement_ && lancement_->enCours(); }
+bool EcranConfig::scanEnCours() const {
+    return lancement_ && lancement_->enCours();
+}
 
 void EcranConfig::annulerScan() {
     if (lancement_) {

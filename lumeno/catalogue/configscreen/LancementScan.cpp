@@ -10,26 +10,28 @@ public:
         : cible_(cible), arret_(std::move(arret)) {}
 
     void message(const QString& texte) override {
-        QMetaObject::invokeMethod(cible_, [c = cible_, texte] { emit c->message(texte); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            cible_, [c = cible_, texte] { emit c->message(texte); }, Qt::QueuedConnection);
     }
     void messageBas(const QString& texte) override {
-        QMetaObject::invokeMethod(cible_, [c = cible_, texte] { emit c->messageBas(texte); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            cible_, [c = cible_, texte] { emit c->messageBas(texte); }, Qt::QueuedConnection);
     }
     void messageConfig(const QString& texte) override {
-        QMetaObject::invokeMethod(cible_, [c = cible_, texte] { emit c->messageConfig(texte); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            cible_, [c = cible_, texte] { emit c->messageConfig(texte); }, Qt::QueuedConnection);
     }
     void compagnon(Animation animation) override {
-        QMetaObject::invokeMethod(cible_, [c = cible_, animation] { emit c->compagnon(animation); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            cible_, [c = cible_, animation] { emit c->compagnon(animation); }, Qt::QueuedConnection);
     }
     void moment(Moment m) override {
-        QMetaObject::invokeMethod(cible_, [c = cible_, m] { emit c->moment(m); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            cible_, [c = cible_, m] { emit c->moment(m); }, Qt::QueuedConnection);
     }
     void progression(const Progression& p) override {
-        QMetaObject::invokeMethod(cible_, [c = cible_, p] { emit c->progression(p.dossiers, p.fichiers); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            cible_, [c = cible_, p] { emit c->progression(p.dossiers, p.fichiers); }, Qt::QueuedConnection);
     }
     Boite::Reponse boite(const Boite::Message& m) override {
         if (QThread::currentThread() == cible_->thread()) {

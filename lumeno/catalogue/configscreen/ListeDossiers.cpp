@@ -47,7 +47,8 @@ bool ListeDossiers::allerA(const QString& chemin) {
 
 void ListeDossiers::remplir() {
     clear();
-    auto* tete = new QListWidgetItem(disponible_ ? chemin_ : chemin_ + QStringLiteral("  (indisponible)"), this);
+    auto* tete =
+        new QListWidgetItem(disponible_ ? chemin_ : chemin_ + QStringLiteral("  (indisponible)"), this);
     tete->setData(roleChemin, chemin_);
     QFont gras = tete->font();
     gras.setBold(true);

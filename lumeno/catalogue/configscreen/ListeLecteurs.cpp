@@ -15,10 +15,10 @@ bool ListeLecteurs::estPseudoSysteme(const QString& racine, const QByteArray& ty
             return true;
         }
     }
-    static const QList<QByteArray> pseudo = {"proc",  "sysfs",     "devtmpfs", "devpts",  "cgroup",
-                                             "cgroup2", "securityfs", "debugfs", "tracefs", "pstore",
-                                             "bpf",   "mqueue",    "hugetlbfs", "configfs", "fusectl",
-                                             "autofs", "binfmt_misc", "nsfs"};
+    static const QList<QByteArray> pseudo = {"proc",    "sysfs",       "devtmpfs",  "devpts",   "cgroup",
+                                             "cgroup2", "securityfs",  "debugfs",   "tracefs",  "pstore",
+                                             "bpf",     "mqueue",      "hugetlbfs", "configfs", "fusectl",
+                                             "autofs",  "binfmt_misc", "nsfs"};
     return pseudo.contains(type);
 }
 

@@ -41,27 +41,4 @@ QString texteQuestion(int jours) {
            QString::number(jours) + QStringLiteral(" jours. Voulez vous une mise à jour automatique ? ");
 }
 
-std::optional<QDate> lireDate(const QString& texte) {
-    const QString t = texte.trimmed();
-    if (t.size() < 10) {
-        return std::nullopt;
-    }
-    bool okJ = false, okM = false, okA = false;
-    const int jour = t.mid(0, 2).toInt(&okJ);
-    const int mois = t.mid(3, 2).toInt(&okM);
-    const int annee = t.mid(6, 4).toInt(&okA);
-    if (!okJ || !okM || !okA) {
-        return std::nullopt;
-    }
-    const QDate date(annee, mois, jour);
-    if (!date.isValid()) {
-        return std::nullopt;
-    }
-    return date;
-}
-
-QString ecrireDate(const QDate& date) {
-    return date.toString(QStringLiteral("dd/MM/yyyy"));
-}
-
 } // namespace MiseAJourAuto

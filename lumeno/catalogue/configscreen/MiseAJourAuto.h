@@ -38,8 +38,4 @@ Decision evaluer(const Donnees& donnees);
 // The question asked when a scan is due outside the screen saver.
 QString texteQuestion(int jours);
 
-// The last-scan date as the settings file stores it: JJ/MM/AAAA, read at fixed positions.
-std::optional<QDate> lireDate(const QString& texte);
-QString ecrireDate(const QDate& date);
-
 } // namespace MiseAJourAuto
