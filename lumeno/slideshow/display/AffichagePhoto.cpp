@@ -164,6 +164,8 @@ void AffichagePhoto::ZoomAnnule() {
 
 void AffichagePhoto::ZoomFin() {
     etat_.ZoomActif = false;
+    if (actions.zoomActif)
+        actions.zoomActif(false);
     montrer(vue_.VScroll2, false);
     montrer(vue_.HScroll2, false);
     montrer(vue_.VScroll1, false);
@@ -174,6 +176,8 @@ void AffichagePhoto::ZoomMenu2_Click() {
     montrer(vue_.VScroll2, true);
     montrer(vue_.HScroll2, true);
     etat_.ZoomActif = true;
+    if (actions.zoomActif)
+        actions.zoomActif(true);
 }
 
 void AffichagePhoto::Image1_MouseDown(Qt::MouseButton bouton, QPointF point) {
@@ -252,6 +256,8 @@ void AffichagePhoto::Image1_MouseUp(Qt::MouseButton bouton, QPointF point) {
     montrer(vue_.HScroll2, true);
     etat_.ZoomActif = true;
     etat_.TailleNormale = false;
+    if (actions.zoomActif)
+        actions.zoomActif(true);
 }
 
 void AffichagePhoto::affinerPourZoom() {

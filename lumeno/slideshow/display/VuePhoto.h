@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <functional>
 
 class ImagePhoto;
@@ -40,4 +42,5 @@ struct ActionsPhoto {
     std::function<void()> fenetreNormale;  // back to a window
     std::function<bool()> fenetreMaximisee;
     std::function<void(QPoint)> ouvrirMenu; // the pop-up menu, global position
+    std::function<void(bool)> zoomActif;    // the zoom bars were shown (true) or hidden (false)
 };

@@ -387,15 +387,12 @@ void EcranRecherche::prendreCriteres() {
     criteres_.preparerMots();
 
     selection_.ouvrir();
-    criteres_.ContexteChoisi =
-        contexteListe_->currentItem() ? contexteListe_->currentItem()->text() : kAucunContexte;
-    if (criteres_.ContexteChoisi != kAucunContexte && criteres_.ContexteExiste) {
-        criteres_.ContexteChoisi = ChargeLignesContexte(
-            grille_, criteres_.ContexteChoisi, criteres_.ContexteDemarrage, criteres_.LignesContexte_);
-        const auto trouves = contexteListe_->findItems(criteres_.ContexteChoisi, Qt::MatchExactly);
-        if (!trouves.isEmpty())
-            contexteListe_->setCurrentItem(trouves.first());
-    }
+    criteres_.choisirContexte(grille_, contexteListe_->currentItem() ? contexteListe_->currentItem()->text()
+                                                                     : kAucunContexte);
+    // A start-up context taken instead of the list's entry is shown in the list.
+    const auto trouves = contexteListe_->findItems(criteres_.ContexteChoisi, Qt::MatchExactly);
+    if (!trouves.isEmpty())
+        contexteListe_->setCurrentItem(trouves.first());
 }
 
 void EcranRecherche::CommenceRechercheDiaporama_Click() {

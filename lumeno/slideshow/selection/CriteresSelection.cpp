@@ -26,3 +26,9 @@ void CriteresSelection::retenir(const std::vector<bool>& coches) {
             TousRepertRetenus = false;
     }
 }
+
+void CriteresSelection::choisirContexte(const GrilleContextes& grille, const QString& texteListe) {
+    ContexteChoisi = texteListe;
+    if (ContexteChoisi != kAucunContexte && ContexteExiste)
+        ContexteChoisi = ChargeLignesContexte(grille, ContexteChoisi, ContexteDemarrage, LignesContexte_);
+}

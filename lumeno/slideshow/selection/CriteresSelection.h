@@ -55,4 +55,8 @@ struct CriteresSelection {
     void toutRetenir();
     // Takes the ticks of the folder list; any unticked entry clears TousRepertRetenus.
     void retenir(const std::vector<bool>& coches);
+    // Chooses the context named by the contexts list ("(Aucun)" for none) and, when the contexts
+    // file was loaded, copies its lines from the grid (a pending start-up context is taken instead
+    // and consumed).
+    void choisirContexte(const GrilleContextes& grille, const QString& texteListe);
 };

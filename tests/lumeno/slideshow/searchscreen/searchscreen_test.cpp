@@ -365,3 +365,21 @@ TEST(SearchScreen, ResizeRulesFollowTheWindowWidth) {
         EXPECT_EQ(b.controle<QPushButton>("PlaylistAffichage")->x(), px(c.musiquesGauche)) << c.W;
     }
 }
+
+TEST(SearchScreen, PendingStartUpContextIsTakenOnceAndShownInTheList) {
+    Banc b;
+    b.criteres.ContexteDemarrage = QString("Noel");
+    QListWidget* contextes = b.controle<QListWidget>("ContexteListe");
+    contextes->setCurrentRow(1);
+    b.cliquer("CommenceRechercheDiaporama");
+    ASSERT_TRUE(b.recu.has_value());
+    EXPECT_EQ(b.recu->ContexteChoisi, "Noel");
+    EXPECT_EQ(contextes->currentItem()->text(), "Noel");
+    EXPECT_FALSE(b.criteres.ContexteDemarrage.has_value());
+
+    b.ecran->OuvreRecherche_Click();
+    contextes->setCurrentRow(1);
+    b.cliquer("CommenceRechercheDiaporama");
+    EXPECT_EQ(b.recu->ContexteChoisi, "Initial");
+    EXPECT_EQ(b.recu->LignesContexte_[0].anneeDebut, "2003");
+}
