@@ -67,12 +67,25 @@ QByteArray remplacerApp13(const QByteArray& jpeg, const QList<QByteArray>& nouve
 }
 
 QJsonObject exiftool(const QString& chemin) {
+    return exiftool(QStringList{chemin}).value(0);
+}
+
+QList<QJsonObject> exiftool(const QStringList& chemins) {
     QProcess p;
-    p.start(QStringLiteral("/usr/bin/exiftool"), {"-j", "-n", "-G1", chemin});
-    if (!p.waitForFinished(30000))
-        return {};
+    p.start(QStringLiteral("/usr/bin/exiftool"), QStringList{"-j", "-n", "-G1"} + chemins);
+    QList<QJsonObject> objets;
+    if (!p.waitForFinished(60000))
+        return objets;
     const QJsonArray tableau = QJsonDocument::fromJson(p.readAllStandardOutput()).array();
-    return tableau.isEmpty() ? QJsonObject() : tableau.first().toObject();
+    for (const QString& chemin : chemins) {
+        QJsonObject trouve;
+        for (const QJsonValue& v : tableau) {
+            if (v.toObject().value("SourceFile").toString() == chemin)
+                trouve = v.toObject();
+        }
+        objets << trouve;
+    }
+    return objets;
 }
 
 } // namespace OutilsJpegTest

@@ -20,5 +20,7 @@ QByteArray remplacerApp13(const QByteArray& jpeg, const QList<QByteArray>& segme
 
 // exiftool -j -n -G1 on the file: its one object, empty when exiftool failed.
 QJsonObject exiftool(const QString& chemin);
+// The same for several files in one run (exiftool is slow to start): one object per file, in order.
+QList<QJsonObject> exiftool(const QStringList& chemins);
 
 } // namespace OutilsJpegTest

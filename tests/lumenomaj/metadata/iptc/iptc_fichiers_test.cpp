@@ -137,7 +137,11 @@ TEST(LumenomajIptcFichiers, UnchangedRecordsAreRebuiltByteForByte) {
 TEST(LumenomajIptcFichiers, ExiftoolReadsWhatWeWriteWithAccentsAndKeepsTheOtherResources) {
     DossierTest dossier;
     const QString source = kDossierJpeg + "/iptc-only-no-app1.jpg";
-    const QJsonObject avant = exiftool(source);
+    const QJsonObject avant =
+        QJsonDocument::fromJson(lireFichier(kDossierJpeg + "/oracle/iptc-only-no-app1.jpg.json"))
+            .array()
+            .first()
+            .toObject();
     BlocIptc bloc = lirePhoto(source);
     bloc.definirTexte(0x1C, 2, 120, "Soirée d'été à Nice, œuvre n°2 — 5 €", 1, false);
     bloc.remplacerTextes(25, {"Plage", "Côte d'Azur", "Été"});
