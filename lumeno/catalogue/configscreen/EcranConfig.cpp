@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,19 +32,24 @@ QFrame* separation(QWidget* parent) {
 
 EcranConfig::EcranConfig(LiensConfig liens, QWidget* parent)
     : QGroupBox(QStringLiteral("Choix des répertoires contenant des sous-répertoires de Photos"), parent),
-      liens_(std::move(liens)), base_(ReglagesLumeno::parDefaut()) {
+      liens_(std::move(liens)), message_(liens_.message), messageBas_(liens_.messageBas),
+      base_(ReglagesLumeno::parDefaut()) {
     setObjectName(QStringLiteral("Frame1"));
     setAutoFillBackground(true);
+    // The screen was designed for a small dialog font: its three columns fit in 13200 twips.
+    QFont police = font();
+    police.setPointSizeF(8);
+    setFont(police);
     construire();
     lancement_ = new LancementScan(this);
     connect(lancement_, &LancementScan::message, this, [this](const QString& t) {
-        if (liens_.message) {
-            liens_.message->setText(t);
+        if (message_) {
+            message_->setText(t);
         }
     });
     connect(lancement_, &LancementScan::messageBas, this, [this](const QString& t) {
-        if (liens_.messageBas) {
-            liens_.messageBas->setText(t);
+        if (messageBas_) {
+            messageBas_->setText(t);
         }
     });
     connect(lancement_, &LancementScan::messageConfig, this,
@@ -70,6 +76,8 @@ EcranConfig::~EcranConfig() {
 QCheckBox* EcranConfig::coche(const char* nom, const QString& legende, const QString& infobulle) {
     auto* c = new QCheckBox(legende, this);
     c->setObjectName(QLatin1String(nom));
+    // A caption is never cut: the column is as wide as its longest one.
+    c->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     c->setToolTip(infobulle);
     return c;
 }
@@ -90,12 +98,13 @@ QLabel* EcranConfig::etiquette(const char* nom, const QString& legende, const QS
 }
 
 void EcranConfig::construire() {
+    // The options keep their whole captions; the root choosers take the room left.
     auto* colonnes = new QHBoxLayout(this);
-    colonnes->addWidget(colonneRacines(), 5);
+    colonnes->addWidget(colonneRacines(), 1);
     colonnes->addWidget(separation(this));
-    colonnes->addWidget(colonneMedias(), 3);
+    colonnes->addWidget(colonneMedias(), 0);
     colonnes->addWidget(separation(this));
-    colonnes->addWidget(colonneSysteme(), 3);
+    colonnes->addWidget(colonneSysteme(), 0);
 }
 
 QWidget* EcranConfig::colonneRacines() {
@@ -114,7 +123,7 @@ QWidget* EcranConfig::colonneRacines() {
         connect(c, &ChoixRacine::fichierClique, this,
                 [this](int n) { messageConfig(TextesConfig::fichierClique(n)); });
     }
-    auto* boutons = new QHBoxLayout;
+    auto* boutons = new QGridLayout;
     ValideConfig_ = new QPushButton(QStringLiteral("&Valider la Configuration"), colonne);
     ValideConfig_->setObjectName(QStringLiteral("ValideConfig"));
     ValideConfig_->setToolTip(QStringLiteral("Une Base de Données sera créée"));
@@ -125,9 +134,9 @@ QWidget* EcranConfig::colonneRacines() {
     ChoixStartConfig_->setToolTip(
         QStringLiteral("Retient le dossier de démarage comme le dossier de configuration"));
     ChoixStartConfig_->hide();
-    boutons->addWidget(ValideConfig_);
-    boutons->addWidget(AnnulConfig_);
-    boutons->addWidget(ChoixStartConfig_);
+    boutons->addWidget(ValideConfig_, 0, 0, 1, 2);
+    boutons->addWidget(AnnulConfig_, 1, 0);
+    boutons->addWidget(ChoixStartConfig_, 1, 1);
     pile->addLayout(boutons);
     connect(ValideConfig_, &QPushButton::clicked, this, [this] { ValideConfig_Click(); });
     connect(AnnulConfig_, &QPushButton::clicked, this, &EcranConfig::AnnulConfig_Click);
@@ -229,6 +238,7 @@ void EcranConfig::chargerReglages(const ReglagesLumeno& r) {
     WebAutreURL_->setText(r.webAutreURL);
     WebMotPasse_->setText(r.webMotPasse);
     ConfigAutoJour_->setText(r.configAutoJour);
+    messageConfig(QStringLiteral("Photos possibles"));
 }
 
 ReglagesLumeno EcranConfig::reglages() const {
@@ -402,9 +412,9 @@ void EcranConfig::moment(RetourScan::Moment m) {
         }
         ValideConfig_->hide();
         AnnulConfig_->hide();
-        if (liens_.messageBas) {
-            liens_.messageBas->clear();
-            liens_.messageBas->move(Twips::versPixels(200, d), Twips::versPixels(hauteur - 1200, d));
+        if (messageBas_) {
+            messageBas_->clear();
+            messageBas_->move(Twips::versPixels(200, d), Twips::versPixels(hauteur - 1200, d));
         }
         break;
     case RetourScan::Moment::ConfigurationMasquee:
@@ -414,8 +424,8 @@ void EcranConfig::moment(RetourScan::Moment m) {
         ValideConfig_->show();
         AnnulConfig_->show();
         restaurerTaille();
-        if (liens_.messageBas) {
-            liens_.messageBas->move(Twips::versPixels(6840, d), Twips::versPixels(hauteur - 850, d));
+        if (messageBas_) {
+            messageBas_->move(Twips::versPixels(6840, d), Twips::versPixels(hauteur - 850, d));
         }
         break;
     }
@@ -435,8 +445,8 @@ void EcranConfig::finScan(const ResultatScan& resultat) {
     if (!relance && resultat.fin != FinScan::AucuneRacine) {
         show();
     }
-    if (resultat.fin == FinScan::Terminee && liens_.messageBas) {
-        liens_.messageBas->clear();
+    if (resultat.fin == FinScan::Terminee && messageBas_) {
+        messageBas_->clear();
     }
     emit scanTermine(resultat);
     if (liens_.finScan) {

@@ -97,6 +97,9 @@ private:
     void finScan(const ResultatScan& resultat);
 
     LiensConfig liens_;
+    // The labels belong to the window, which may destroy them before this screen.
+    QPointer<QLabel> message_;
+    QPointer<QLabel> messageBas_;
     ReglagesLumeno base_;
     ReglagesLumeno aLOuverture_;
     int hauteurRetenue_ = 0; // twips

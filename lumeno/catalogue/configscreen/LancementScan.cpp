@@ -1,6 +1,7 @@
 #include "LancementScan.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QThread>
 
 // Forwards each call of the scan to the window's thread.
@@ -63,13 +64,17 @@ LancementScan::~LancementScan() {
     if (!thread_) {
         return;
     }
+    // Nothing of the scan reaches the window any more: it may be half gone already.
     arret_->store(true);
+    blockSignals(true);
+    disconnect(thread_, nullptr, this, nullptr);
     scan_->annuler();
     // A scan waiting on a message box needs this thread's events to be answered.
     while (!thread_->wait(20)) {
-        QCoreApplication::sendPostedEvents(this);
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     }
     delete thread_;
+    thread_ = nullptr;
 }
 
 bool LancementScan::lancer(const ParametresScan& parametres) {

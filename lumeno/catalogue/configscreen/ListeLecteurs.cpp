@@ -4,6 +4,9 @@
 #include <QStorageInfo>
 
 ListeLecteurs::ListeLecteurs(QWidget* parent) : QComboBox(parent) {
+    // A long mount path must not widen the whole column.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(6);
     actualiser();
     connect(this, &QComboBox::activated, this, [this](int index) { emit lecteurChoisi(itemText(index)); });
 }
