@@ -28,8 +28,8 @@ bool Selection::ouvrir() {
         etat_.BddEOF = true;
         return false;
     }
-    // The rows before the start position all fail its test: no need to look at them.
-    position_ = instantane_.premierDepuis(criteres_.TriDepart);
+    position_ = 0;
+    sautDepartAFaire_ = true;
     etat_.BddEOF = false;
     return true;
 }
@@ -70,6 +70,12 @@ Selection::Resultat Selection::RechercheSelection() {
     erreur_ = 0;
     const std::vector<ActPhoto>& fiches = instantane_.fiches();
     const ReglesSelection regles(criteres_);
+    if (sautDepartAFaire_) {
+        // The rows before the start position all fail its test: no need to look at them. The start
+        // position is the one in force at the first call, as the per-row test would see it.
+        sautDepartAFaire_ = false;
+        position_ = std::max(position_, instantane_.premierDepuis(criteres_.TriDepart));
+    }
     for (;;) {
         if (etat_.BddEOF || position_ >= fiches.size())
             return fin();
@@ -124,6 +130,7 @@ Selection::Resultat Selection::TirageAleatoire(int nombreEnregistrements) {
     etat_.EvitePhotos = 0;
     // The random slideshow replaces the walk: a later selection call finds nothing until reopened.
     position_ = instantane_.fiches().size();
+    sautDepartAFaire_ = false;
     const int n = nombreEnregistrements;
     // The last two positions are never drawn; a catalogue of 3 records or fewer always gives 1.
     const int borne = std::max(1, n - 2);

@@ -74,6 +74,7 @@ private:
     CurseurCatalogue lecteur_;
     InstantaneCatalogue instantane_;
     std::size_t position_ = 0;
+    bool sautDepartAFaire_ = false;
     ActPhoto& courant_;
     CriteresSelection& criteres_;
     EtatSelection& etat_;

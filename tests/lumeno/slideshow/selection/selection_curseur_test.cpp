@@ -156,3 +156,17 @@ TEST(SelectionCurseur, RandomDrawFollowsTheRandomSource) {
     ASSERT_EQ(b.selection.TirageAleatoire(12), Selection::Resultat::Trouve);
     EXPECT_EQ(b.courant.Tri, 6); // int(0.5 * 10) + 1
 }
+
+TEST(SelectionCurseur, StartPositionIsTheOneInForceAtTheFirstCall) {
+    Banc b(photos(5));
+    b.c.TriDepart = 4;
+    b.selection.ouvrir();
+    b.c.TriDepart = 0; // an automatic restart clears it after opening the query
+    ASSERT_EQ(b.selection.RechercheSelection(), Selection::Resultat::Trouve);
+    EXPECT_EQ(b.courant.Nom, "p1");
+
+    b.c.TriDepart = 4;
+    b.selection.ouvrir();
+    ASSERT_EQ(b.selection.RechercheSelection(), Selection::Resultat::Trouve);
+    EXPECT_EQ(b.courant.Nom, "p4");
+}
