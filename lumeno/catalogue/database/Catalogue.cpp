@@ -6,8 +6,9 @@
 
 namespace {
 
-// Key order ignores ASCII letter case, so "plage" and "Plage" folders sit together. The index on
-// Clef serves the key-order walks, the one on Tri the look-ups by position.
+// Key order ignores ASCII letter case, so "plage" and "Plage" folders sit together. Tri is the
+// position in key order: its index serves both the key-order walks and the look-ups by position,
+// and costs far less to keep than an index on the long key texts.
 constexpr char Schema[] = R"(
 PRAGMA page_size = 32768;
 PRAGMA journal_mode = DELETE;
@@ -28,7 +29,6 @@ CREATE TABLE Table1 (
   Futur TEXT,
   Information TEXT
 );
-CREATE INDEX Table1Clef ON Table1 (Clef);
 CREATE INDEX Table1Tri ON Table1 (Tri);
 CREATE TABLE Table2 (MotsTrouves TEXT);
 CREATE TABLE Table3 (AnneesTrouvees TEXT);
@@ -36,9 +36,10 @@ CREATE TABLE Table4 (MoisTrouves TEXT);
 COMMIT;
 )";
 
+// Complement, Futur and Information hold the same texts in every row.
 constexpr char Insertion[] =
     "INSERT INTO Table1 (Clef, Nom, Rep, Annee, Mois, Type, Valide, Rab, Tri, Mots, Complement, Futur, "
-    "Information) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13)";
+    "Information) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, '...', '.', '.')";
 
 } // namespace
 
@@ -82,9 +83,6 @@ bool Catalogue::BddEcrit(const ActPhoto& brut, int tri) {
         else
             r.bindNull(9);
         r.bind(10, act.Mots);
-        r.bind(11, act.Complement);
-        r.bind(12, act.Futur);
-        r.bind(13, act.Information);
         r.run();
         return true;
     } catch (const SqliteError&) {

@@ -56,7 +56,8 @@ void CurseurCatalogue::avancer() {
 }
 
 void CurseurCatalogue::ouvrirOrdreClef() {
-    ouvrir("ORDER BY Clef, \"N°\"");
+    // Tri numbers the rows in key order (equal keys in writing order): its order is the key order.
+    ouvrir("ORDER BY Tri");
     avancer();
 }
 

@@ -30,7 +30,8 @@ public:
     explicit CurseurCatalogue(SqliteDatabase& base);
     ~CurseurCatalogue();
 
-    // "SELECT * FROM Table1 ORDER BY Clef ; ": the whole catalogue in key order.
+    // "SELECT * FROM Table1 ORDER BY Clef ; ": the whole catalogue in key order, as numbered in
+    // Tri (a scan always numbers its rows; see Catalogue::numeroter).
     void ouvrirOrdreClef();
     // The same walk, starting at the row whose position (Tri) is tri: the rows before it are
     // passed over by the index rather than read.

@@ -19,4 +19,15 @@ inline QByteArray forme(const QString& clef) {
     return clef.toUtf8();
 }
 
+// The same order on the texts themselves, without converting them: code units are compared in
+// code point order (as UTF-8 bytes compare), ASCII capitals lowered.
+int comparer(const QString& a, const QString& b);
+inline bool avant(const QString& a, const QString& b) {
+    return comparer(a, b) < 0;
+}
+
+// The key with its ASCII capitals lowered: plain byte order of these forms (QByteArray's <) is the
+// key order, which makes sorting many keys cheaper.
+QByteArray formeRepliee(const QString& clef);
+
 } // namespace OrdreClef

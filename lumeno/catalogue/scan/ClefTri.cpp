@@ -17,14 +17,12 @@ bool estChiffre(QChar c) {
 
 } // namespace
 
-QString cleAnnee(int annee) {
-    return annee > 1799 ? QString::number(annee).rightJustified(4, QLatin1Char('0')) : QStringLiteral("9999");
+int cleAnnee(int annee) {
+    return annee > 1799 && annee <= 9999 ? annee : 9999;
 }
 
-QString cleMois(int mois) {
-    if (mois < 0 || mois > 12)
-        mois = 0;
-    return QString::number(mois).rightJustified(2, QLatin1Char('0'));
+int cleMois(int mois) {
+    return mois < 0 || mois > 12 ? 0 : mois;
 }
 
 CompteurReste compteurEtReste(const QString& baseBourree) {
@@ -43,12 +41,15 @@ CompteurReste compteurEtReste(const QString& baseBourree) {
 }
 
 QString construire(const Entree& e) {
-    const QString annee = cleAnnee(e.annee);
-    const QString mois = cleMois(e.mois);
-    const QString debut = annee + QLatin1Char('-') + mois;
+    // "AAAA-MM": 7 characters.
+    QString debut = QString::number(cleAnnee(e.annee)).rightJustified(4, QLatin1Char('0'));
+    const int mois = cleMois(e.mois);
+    debut += QLatin1Char('-');
+    debut += QLatin1Char(char('0' + mois / 10));
+    debut += QLatin1Char(char('0' + mois % 10));
 
     QString clef;
-    if (annee.size() + mois.size() + e.relatif.size() + e.baseBourree.size() > LongueurMaxi) {
+    if (4 + 2 + e.relatif.size() + e.baseBourree.size() > LongueurMaxi) {
         clef = (debut + e.relatif + e.baseBourree).left(LongueurCoupee);
     } else {
         switch (e.code) {

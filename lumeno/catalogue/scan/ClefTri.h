@@ -19,10 +19,10 @@ struct Entree {
     bool jourEnSeptieme = false; // the declared pattern has its day at characters 7-8
 };
 
-// "2004" for a year above 1799, else "9999".
-QString cleAnnee(int annee);
-// "00" to "12"; any other month counts as 0.
-QString cleMois(int mois);
+// 2004 for a year above 1799, else 9999 (written "9999").
+int cleAnnee(int annee);
+// 0 to 12 (written "00" to "12"); any other month counts as 0.
+int cleMois(int mois);
 
 // The counter and rest of a dated name AAAA-MM-…: the leading digits after the 8th character padded
 // with zeros to 10 characters, and the text after them. When the digits run to the name's last two

@@ -61,9 +61,7 @@ ListeDossier listerDossier(const QString& chemin) {
 
 bool estDossierSysteme(const QString& chemin) {
     for (const char* s : {"/proc", "/sys", "/dev", "/run"}) {
-        const QLatin1String systeme(s);
-        if (chemin == systeme || (chemin.startsWith(systeme) && chemin.size() > systeme.size() &&
-                                  chemin[systeme.size()] == QLatin1Char('/')))
+        if (chemin == QLatin1String(s))
             return true;
     }
     return false;

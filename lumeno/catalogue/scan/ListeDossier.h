@@ -16,7 +16,8 @@ struct ListeDossier {
 
 ListeDossier listerDossier(const QString& chemin);
 
-// Folders of the system's own pseudo file systems (/proc, /sys, /dev, /run), never entered.
+// The system's own pseudo file systems (/proc, /sys, /dev, /run): a walk from "/" never enters
+// them. A root chosen below one of them (a USB key under /run/media) is walked as usual.
 bool estDossierSysteme(const QString& chemin);
 
 // Size of a file in bytes, -1 when it cannot be read (it vanished, say).

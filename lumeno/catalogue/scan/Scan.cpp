@@ -1,27 +1,25 @@
 #include "Scan.h"
 
-#include "AnatomieNom.h"
 #include "Catalogue.h"
-#include "ClefTri.h"
 #include "Datation.h"
 #include "EcritureEnregistrement.h"
 #include "EcritureReglages.h"
 #include "Horloge.h"
 #include "ListeDossier.h"
 #include "MessagesScan.h"
-#include "MotsNom.h"
 #include "Nombres.h"
 #include "OrdreClef.h"
 #include "TexteFichier.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <algorithm>
 #include <filesystem>
-#include <numeric>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -99,25 +97,39 @@ bool Scan::etape(int budgetMs) {
     case Phase::Parcours: {
         QElapsedTimer chrono;
         chrono.start();
+        chrono_.start();
         while (!annule_.load()) {
             if (pile_.empty()) {
                 if (!racineSuivante()) {
-                    phase_ = Phase::Conclusion;
+                    phase_ = Phase::Traitement;
                     break;
                 }
                 continue;
             }
             const DossierAVisiter dossier = std::move(pile_.back());
             pile_.pop_back();
-            traiterDossier(dossier);
+            parcourirDossier(dossier);
             if (chrono.elapsed() >= budgetMs)
                 break;
         }
-        retour_.progression({dossiersTraites_, resultat_.fichiersAcceptes});
+        resultat_.durees.parcours += chrono_.nsecsElapsed() / 1e6;
+        retour_.progression({int(dossiers_.size()), 0});
         if (annule_.load())
             terminer(FinScan::Annulee);
         return phase_ != Phase::Finie;
     }
+    case Phase::Traitement:
+        chrono_.start();
+        traiterFichiers();
+        if (annule_.load()) {
+            terminer(FinScan::Annulee);
+            return false;
+        }
+        retenirDansOrdreDuParcours();
+        resultat_.durees.traitement = chrono_.nsecsElapsed() / 1e6;
+        retour_.progression({int(dossiers_.size()), resultat_.fichiersAcceptes});
+        phase_ = Phase::Conclusion;
+        return true;
     case Phase::Conclusion:
         conclure();
         return false;
@@ -143,9 +155,7 @@ void Scan::terminer(FinScan fin) {
     if (fin != FinScan::AucuneRacine)
         retour_.moment(RetourScan::Moment::Fin);
     phase_ = Phase::Finie;
-    fiches_.clear();
-    fiches_.shrink_to_fit();
-    pile_.clear();
+    liberer();
 }
 
 void Scan::demarrer() {
@@ -185,11 +195,12 @@ void Scan::demarrer() {
         creerDossiersMiniatures();
         copierVisionneuse();
     }
-    format_ = analyserFormat(r.formatPhotos1);
-    genres_.texte = r.texteCheck16;
-    genres_.musique = r.configCheck8;
-    genres_.video = r.configCheck6;
-    genres_.quickTime = r.quickTimeCheck17;
+    options_.format = analyserFormat(r.formatPhotos1);
+    options_.genres.texte = r.texteCheck16;
+    options_.genres.musique = r.configCheck8;
+    options_.genres.video = r.configCheck6;
+    options_.genres.quickTime = r.quickTimeCheck17;
+    options_.triAlpha = r.configCheckTri;
     phase_ = Phase::Parcours;
 }
 
@@ -232,101 +243,94 @@ bool Scan::racineSuivante() {
     return false;
 }
 
-void Scan::traiterDossier(const DossierAVisiter& dossier) {
+void Scan::parcourirDossier(const DossierAVisiter& dossier) {
     // Our own folders (thumbnails, HTML projects) are never catalogued, nor is anything below them.
-    if (dossier.chemin.contains(QLatin1String("x-Lumeno")) || estDossierSysteme(dossier.chemin))
+    if (dossier.chemin.contains(QLatin1String("x-Lumeno")) ||
+        (dossier.profondeur > 0 && estDossierSysteme(dossier.chemin)))
         return;
     const QString relatif = dossier.profondeur == 0 ? QString() : dossier.chemin.mid(longueurRacine_ + 1);
     if (racine_ == 0 && !racineMiniatures_.isEmpty() && dossier.profondeur > 0)
         creerDossier(joindre(racineMiniatures_, relatif));
     retour_.messageBas(dossier.chemin);
 
-    const ListeDossier liste = listerDossier(dossier.chemin);
+    ListeDossier liste = listerDossier(dossier.chemin);
     if (!liste.lisible)
         return; // an unreadable folder costs its own files only
-    ++dossiersTraites_;
-    for (const QString& nom : liste.fichiers)
-        traiterFichier(dossier.chemin, relatif, nom);
+    if (!liste.fichiers.isEmpty())
+        dossiers_.push_back({dossier.chemin, relatif, longueurRacine_, rab_, std::move(liste.fichiers)});
     if (dossier.profondeur < ProfondeurMaxi) {
         for (auto it = liste.sousDossiers.crbegin(); it != liste.sousDossiers.crend(); ++it)
             pile_.push_back({joindre(dossier.chemin, *it), dossier.profondeur + 1});
     }
 }
 
-void Scan::traiterFichier(const QString& dossier, const QString& relatif, const QString& nomFichier) {
-    const AnatomieNom anatomie = decouperNom(nomFichier);
-    if (!anatomie.media)
-        return;
-    const QString type = typeCatalogue(anatomie.extension);
-    const GenreFichier genreType = genreDuType(type);
-    if (genreType == GenreFichier::Playlist) {
-        lignesPlaylists_.append(joindre(dossier, nomFichier));
-        return;
-    }
-    qint64 taille = 0;
-    if (genreType == GenreFichier::Commentaire && genres_.texte) {
-        taille = tailleFichier(joindre(dossier, nomFichier));
-        if (taille < 0)
-            return; // gone since the folder was listed
-    }
-    if (genreDuFichier(type, taille, nomFichier, genres_) == GenreFichier::Aucun)
-        return;
-
-    const int n = int(anatomie.baseMarquee.size());
-    const Datation date = dater(anatomie.baseMarquee, n, dossier, longueurRacine_, format_);
-
-    ClefTri::Entree entree;
-    entree.code = date.code;
-    entree.annee = date.annee;
-    entree.mois = date.mois;
-    entree.relatif = relatif;
-    entree.baseBourree = date.baseBourree;
-    entree.n = n;
-    entree.type = type;
-    entree.triAlpha = p_.reglages.configCheckTri;
-    entree.jourEnSeptieme = format_.positionJour == 7;
-    const QString clef = ClefTri::construire(entree);
-    tables_.ajouterAnnee(ClefTri::cleAnnee(date.annee));
-    tables_.ajouterMois(ClefTri::cleMois(date.mois));
-
-    QString mots;
-    if (tables_.motsAcceptes()) {
-        const QStringList liste = extraireMots(date.texteMotsDossier, date.baseBourree);
-        for (const QString& mot : liste)
-            tables_.ajouterMot(mot);
-        mots = texteMots(liste);
-    }
-
-    ++resultat_.fichiersAcceptes;
-    if (resultat_.fichiersAcceptes >= p_.limiteEnregistrements)
-        return;
-    Fiche fiche;
-    ActPhoto& act = fiche.act;
-    act.Clef = clef;
-    act.Nom = date.baseBourree;
-    act.Rep = dossier;
-    act.Annee = date.annee;
-    act.Mois = date.mois;
-    act.Type = type;
-    act.Valide = date.code;
-    act.Rab = rab_;
-    act.Mots = mots;
-    act = EcritureEnregistrement::preparer(std::move(act));
-    fiche.cle = OrdreClef::forme(act.Clef);
-    fiche.nomFichier = nomFichier;
-    fiche.dossier = dossier;
-    fiches_.push_back(std::move(fiche));
+void Scan::traiterFichiers() {
+    // Each file is worked out on its own, so the folders are shared among the processor's cores;
+    // what depends on order is taken afterwards, in walk order.
+    traites_.assign(dossiers_.size(), {});
+    std::atomic<size_t> suivant{0};
+    auto travail = [this, &suivant] {
+        for (;;) {
+            const size_t i = suivant.fetch_add(1);
+            if (i >= dossiers_.size() || annule_.load())
+                return;
+            const DossierParcouru& dossier = dossiers_[i];
+            std::vector<FichierTraite>& sortie = traites_[i];
+            sortie.reserve(dossier.fichiers.size());
+            for (const QString& nom : dossier.fichiers) {
+                if (std::optional<FichierTraite> f = traiterFichier(options_, dossier, nom))
+                    sortie.push_back(std::move(*f));
+            }
+        }
+    };
+    const unsigned coeurs = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::thread> aides;
+    for (unsigned k = 1; k < coeurs && dossiers_.size() > 1; ++k)
+        aides.emplace_back(travail);
+    travail();
+    for (std::thread& t : aides)
+        t.join();
 }
 
-bool Scan::construireCatalogue(const QString& chemin, const std::vector<int>& ordre,
+void Scan::retenirDansOrdreDuParcours() {
+    for (std::vector<FichierTraite>& dossier : traites_) {
+        for (FichierTraite& f : dossier) {
+            if (f.playlist) {
+                lignesPlaylists_.append(f.chemin());
+                continue;
+            }
+            tables_.ajouterAnnee(f.cleAnnee);
+            tables_.ajouterMois(f.cleMois);
+            // Once the word table is nearly full, later files get no words at all.
+            if (tables_.motsAcceptes()) {
+                for (const QString& mot : f.mots)
+                    tables_.ajouterMot(mot);
+            } else {
+                f.act.Mots = EcritureEnregistrement::MotsVides;
+            }
+            ++resultat_.fichiersAcceptes;
+            if (resultat_.fichiersAcceptes < p_.limiteEnregistrements)
+                fiches_.push_back(&f);
+        }
+    }
+}
+
+void Scan::liberer() {
+    fiches_.clear();
+    traites_.clear();
+    dossiers_.clear();
+    pile_.clear();
+}
+
+bool Scan::construireCatalogue(const QString& chemin, const std::vector<const FichierTraite*>& ordre,
                                QStringList& lignesMusique) {
     try {
         Catalogue catalogue(chemin);
         catalogue.modeConstruction();
         SqliteTransaction transaction(catalogue.base());
         int tri = 0;
-        for (int i : ordre) {
-            const Fiche& f = fiches_[i];
+        for (const FichierTraite* fiche : ordre) {
+            const FichierTraite& f = *fiche;
             if (!catalogue.BddEcrit(f.act, ++tri))
                 throw SqliteError(0, "row refused");
             const int annee = f.act.Annee;
@@ -337,7 +341,7 @@ bool Scan::construireCatalogue(const QString& chemin, const std::vector<int>& or
             if (lignesMusique.size() < MusiquesMaxi && estTypeListeMusique(f.act.Type)) {
                 const bool dateIncertaine = f.act.Valide == 2 || f.act.Valide == 3 || f.act.Valide == 4;
                 lignesMusique.append((dateIncertaine ? QStringLiteral("1") : QStringLiteral("0")) +
-                                     joindre(f.dossier, f.nomFichier));
+                                     f.chemin());
             }
         }
         for (const QString& mot : tables_.motsPourCatalogue())
@@ -360,6 +364,7 @@ bool Scan::construireCatalogue(const QString& chemin, const std::vector<int>& or
 }
 
 void Scan::conclure() {
+    chrono_.start();
     const QString cheminCatalogue = joindre(p_.dossierProgramme, QStringLiteral("Lumeno1.mdb"));
 
     // The new catalogue starts as a copy of the template beside the live one, and takes its place
@@ -422,10 +427,10 @@ void Scan::conclure() {
 
     // Rows go in in key order, so each one's position is known as it is written; equal keys keep
     // the order in which the walk met them.
-    std::vector<int> ordre(fiches_.size());
-    std::iota(ordre.begin(), ordre.end(), 0);
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [this](int a, int b) { return OrdreClef::avant(fiches_[a].cle, fiches_[b].cle); });
+    std::vector<const FichierTraite*> ordre = fiches_;
+    std::stable_sort(ordre.begin(), ordre.end(), [](const FichierTraite* a, const FichierTraite* b) {
+        return OrdreClef::avant(a->act.Clef, b->act.Clef);
+    });
     QStringList musiques;
     if (annule_.load() || !construireCatalogue(cheminTemporaire, ordre, musiques)) {
         if (annule_.load()) {
@@ -438,13 +443,15 @@ void Scan::conclure() {
         return;
     }
     resultat_.nombreMusiques = int(musiques.size());
+    resultat_.durees.catalogue = chrono_.nsecsElapsed() / 1e6;
+    chrono_.start();
 
     retour_.messageBas(MessagesScan::sauvegarde());
     retour_.moment(RetourScan::Moment::ConfigurationMasquee);
     retour_.compagnon(RetourScan::Animation::Anime);
 
     ReglagesLumeno reglages = p_.reglages;
-    reglages.formatDeclare = format_.declare;
+    reglages.formatDeclare = options_.format.declare;
     ResultatsScan resultats;
     resultats.nombreEnregistrements = resultat_.enregistrements + 1;
     resultats.anneeMaxi = resultat_.anneeMaxi;
@@ -473,6 +480,7 @@ void Scan::conclure() {
     }
     temporaire.setAutoRemove(false);
     ecrireListes(musiques);
+    resultat_.durees.fichiers = chrono_.nsecsElapsed() / 1e6;
 
     retour_.moment(RetourScan::Moment::Fin);
     if (p_.signalRenommage > 0) {
@@ -491,6 +499,5 @@ void Scan::conclure() {
     resultat_.indexAnnees = tables_.indexAnnees();
     resultat_.indexMois = tables_.indexMois();
     phase_ = Phase::Finie;
-    fiches_.clear();
-    fiches_.shrink_to_fit();
+    liberer();
 }

@@ -1,13 +1,11 @@
 #pragma once
 
 #include "ActPhoto.h"
-#include "FormatDeclare.h"
-#include "GenresFichiers.h"
 #include "ReglagesLumeno.h"
 #include "RetourScan.h"
 #include "TablesTrouvees.h"
+#include "TraitementFichier.h"
 
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -47,6 +45,15 @@ struct ResultatScan {
     int indexMois = 1;
     bool signalRenommageTraite = false; // the caller resets its renaming signal to 0
     QString erreur;                     // detail of a failure
+
+    // Where the time went, in milliseconds: listing the folders, working out the files, sorting
+    // and writing the catalogue, writing the settings and list files.
+    struct Durees {
+        double parcours = 0;
+        double traitement = 0;
+        double catalogue = 0;
+        double fichiers = 0;
+    } durees;
 };
 
 // The catalogue scan ("Valider la Configuration"): walks the ticked roots, classifies, dates and
@@ -73,29 +80,23 @@ public:
     const ResultatScan& resultat() const { return resultat_; }
 
 private:
-    enum class Phase { Depart, Parcours, Conclusion, Finie };
+    enum class Phase { Depart, Parcours, Traitement, Conclusion, Finie };
 
     struct DossierAVisiter {
         QString chemin;
         int profondeur = 0;
     };
 
-    // One accepted file, as it will be stored.
-    struct Fiche {
-        ActPhoto act;
-        QByteArray cle;     // Clef in the database's order
-        QString nomFichier; // the real name and folder, for the music list
-        QString dossier;
-    };
-
     void demarrer();
     bool racineSuivante();
-    void traiterDossier(const DossierAVisiter& dossier);
-    void traiterFichier(const QString& dossier, const QString& relatif, const QString& nomFichier);
+    void parcourirDossier(const DossierAVisiter& dossier);
+    void traiterFichiers();
+    void retenirDansOrdreDuParcours();
     void conclure();
-    bool construireCatalogue(const QString& cheminTemporaire, const std::vector<int>& ordre,
+    bool construireCatalogue(const QString& cheminTemporaire, const std::vector<const FichierTraite*>& ordre,
                              QStringList& lignesMusique);
     void terminer(FinScan fin);
+    void liberer();
     void creerDossiersMiniatures();
     void copierVisionneuse();
     void boite(Boite::Icone icone, const QString& titre, const QString& texte);
@@ -105,9 +106,9 @@ private:
     std::atomic<bool> annule_{false};
     Phase phase_ = Phase::Depart;
     ResultatScan resultat_;
+    QElapsedTimer chrono_;
 
-    FormatDeclare format_;
-    OptionsGenres genres_;
+    OptionsTraitement options_;
     QString cheminModele_;
     QString racineMiniatures_; // x-Lumeno/Miniatures of the first root, when thumbnails are on
     int racine_ = -1;          // index of the root being walked
@@ -115,9 +116,10 @@ private:
     int longueurRacine_ = 0;
     QString rab_;
     std::vector<DossierAVisiter> pile_;
-    int dossiersTraites_ = 0;
 
+    std::vector<DossierParcouru> dossiers_;           // in walk order
+    std::vector<std::vector<FichierTraite>> traites_; // the files of each folder, same order
+    std::vector<const FichierTraite*> fiches_;        // the rows to write, in walk order
     TablesTrouvees tables_;
-    std::vector<Fiche> fiches_;
     QStringList lignesPlaylists_;
 };

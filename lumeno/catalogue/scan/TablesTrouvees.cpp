@@ -8,20 +8,27 @@ void TablesTrouvees::ajouterMot(const QString& mot) {
     mots_.append(mot);
 }
 
-void TablesTrouvees::ajouterAnnee(const QString& cle) {
+void TablesTrouvees::ajouterAnnee(int cle) {
     // Once slots 1-298 are full, every further new year lands in slot 299, which never reaches the
     // catalogue: it is enough to stop recording.
-    if (int(annees_.size()) >= SlotsAnnees - 1 || anneesConnues_.contains(cle))
+    if (cle < 0 || cle > 9999 || int(annees_.size()) >= SlotsAnnees - 1 || anneesConnues_[cle])
         return;
-    anneesConnues_.insert(cle);
-    annees_.append(cle);
+    anneesConnues_[cle] = true;
+    annees_.push_back(cle);
 }
 
-void TablesTrouvees::ajouterMois(const QString& cle) {
-    if (int(mois_.size()) >= SlotsMois - 1 || moisConnus_.contains(cle))
+void TablesTrouvees::ajouterMois(int cle) {
+    if (cle < 0 || cle > 12 || int(mois_.size()) >= SlotsMois - 1 || moisConnus_[cle])
         return;
-    moisConnus_.insert(cle);
-    mois_.append(cle);
+    moisConnus_[cle] = true;
+    mois_.push_back(cle);
+}
+
+QStringList TablesTrouvees::moisPourCatalogue() const {
+    QStringList liste;
+    for (int m : mois_)
+        liste.append(QString::number(m).rightJustified(2, QLatin1Char('0')));
+    return liste;
 }
 
 QStringList TablesTrouvees::motsPourCatalogue() const {
@@ -36,9 +43,7 @@ QStringList TablesTrouvees::motsPourCatalogue() const {
 
 QStringList TablesTrouvees::anneesPourCatalogue() const {
     QStringList liste;
-    for (const QString& a : annees_) {
-        if (!a.isEmpty() && a.size() < 5)
-            liste.append(a);
-    }
+    for (int a : annees_)
+        liste.append(QString::number(a).rightJustified(4, QLatin1Char('0')));
     return liste;
 }

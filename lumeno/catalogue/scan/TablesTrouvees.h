@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The distinct words, years and months met by a scan, each list in order of first appearance and
 // bounded as the catalogue's lists are. Look-ups are hashed; the order and the limits are those of
 // the slot tables they stand for. Indexes are "next free" indexes counted from 1, as the settings
@@ -18,8 +20,9 @@ public:
     // True while the word table still takes the words of a file.
     bool motsAcceptes() const { return indexMots() < LimiteMots; }
     void ajouterMot(const QString& mot);
-    void ajouterAnnee(const QString& cle);
-    void ajouterMois(const QString& cle);
+    // Keys as numbers: a year key 1800-9999 ("9999" for undated), a month key 0-12.
+    void ajouterAnnee(int cle);
+    void ajouterMois(int cle);
 
     int indexMots() const { return int(mots_.size()) + 1; }
     int indexAnnees() const { return std::min(int(annees_.size()) + 1, SlotsAnnees); }
@@ -29,13 +32,13 @@ public:
     // slots 1-298, the months.
     QStringList motsPourCatalogue() const;
     QStringList anneesPourCatalogue() const;
-    QStringList moisPourCatalogue() const { return mois_; }
+    QStringList moisPourCatalogue() const;
 
 private:
     QStringList mots_;
     QSet<QString> motsConnus_;
-    QStringList annees_; // slots 1-298
-    QSet<QString> anneesConnues_;
-    QStringList mois_;
-    QSet<QString> moisConnus_;
+    std::vector<int> annees_; // slots 1-298
+    std::vector<bool> anneesConnues_ = std::vector<bool>(10000, false);
+    std::vector<int> mois_;
+    std::vector<bool> moisConnus_ = std::vector<bool>(13, false);
 };

@@ -273,7 +273,10 @@ TEST_F(CatalogueTest, MemoryKeyOrderMatchesTheDatabaseOrder) {
                                "2004-06Vacances",
                                "9999-00 a5",
                                "9999-00a5",
-                               "9999-00A5"};
+                               "9999-00A5",
+                               "2004-06\U0001F600x5",
+                               "2004-06\uFF21x5",
+                               "2004-06\uE000x5"};
     for (int i = 0; i < clefs.size(); ++i)
         ASSERT_TRUE(catalogue->BddEcrit(enregistrement(clefs[i], QString::number(i))));
     catalogue->numeroter();
@@ -288,4 +291,12 @@ TEST_F(CatalogueTest, MemoryKeyOrderMatchesTheDatabaseOrder) {
     for (int i : ordre)
         attendu << QString::number(i);
     EXPECT_EQ(nomsEnOrdreClef(*catalogue), attendu);
+
+    // The comparison on the texts themselves gives the same order.
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](int a, int b) { return OrdreClef::avant(clefs[a], clefs[b]); });
+    QStringList surTextes;
+    for (int i : ordre)
+        surTextes << QString::number(i);
+    EXPECT_EQ(surTextes, attendu);
 }

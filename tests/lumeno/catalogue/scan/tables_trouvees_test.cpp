@@ -8,19 +8,21 @@ TEST(TablesTrouveesTest, FirstAppearanceOrderWithoutDuplicates) {
         t.ajouterMot(m);
     EXPECT_EQ(t.motsPourCatalogue(), QStringList({"Plage", "Nice", "Ecole"}));
     EXPECT_EQ(t.indexMots(), 4);
-    for (const char* a : {"2004", "9999", "2004"})
+    for (int a : {2004, 9999, 2004})
         t.ajouterAnnee(a);
     EXPECT_EQ(t.anneesPourCatalogue(), QStringList({"2004", "9999"}));
     EXPECT_EQ(t.indexAnnees(), 3);
-    t.ajouterMois("06");
-    t.ajouterMois("06");
-    EXPECT_EQ(t.indexMois(), 2);
+    t.ajouterMois(6);
+    t.ajouterMois(0);
+    t.ajouterMois(6);
+    EXPECT_EQ(t.indexMois(), 3);
+    EXPECT_EQ(t.moisPourCatalogue(), QStringList({"06", "00"}));
 }
 
 TEST(TablesTrouveesTest, YearTableStopsAt299AndKeeps298) {
     TablesTrouvees t;
     for (int i = 0; i < 400; ++i)
-        t.ajouterAnnee(QString::number(1700 + i));
+        t.ajouterAnnee(1700 + i);
     EXPECT_EQ(t.indexAnnees(), 299);
     const QStringList annees = t.anneesPourCatalogue();
     ASSERT_EQ(annees.size(), 298);

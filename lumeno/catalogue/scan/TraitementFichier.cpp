@@ -1,0 +1,69 @@
+#include "TraitementFichier.h"
+
+#include "AnatomieNom.h"
+#include "ClefTri.h"
+#include "Datation.h"
+#include "EcritureEnregistrement.h"
+#include "ListeDossier.h"
+#include "MotsNom.h"
+
+std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
+                                            const QString& nomFichier) {
+    const AnatomieNom anatomie = decouperNom(nomFichier);
+    if (!anatomie.media)
+        return std::nullopt;
+    const QString type = typeCatalogue(anatomie.extension);
+    const GenreFichier genreType = genreDuType(type);
+    FichierTraite f;
+    f.dossier = &dossier;
+    f.nomFichier = nomFichier;
+    if (genreType == GenreFichier::Playlist) {
+        f.playlist = true;
+        return f;
+    }
+    qint64 taille = 0;
+    if (genreType == GenreFichier::Commentaire && options.genres.texte) {
+        taille = tailleFichier(f.chemin());
+        if (taille < 0)
+            return std::nullopt; // gone since the folder was listed
+    }
+    if (genreDuFichier(type, taille, nomFichier, options.genres) == GenreFichier::Aucun)
+        return std::nullopt;
+
+    const int n = int(anatomie.baseMarquee.size());
+    const Datation date =
+        dater(anatomie.baseMarquee, n, dossier.chemin, dossier.longueurRacine, options.format);
+
+    ClefTri::Entree entree;
+    entree.code = date.code;
+    entree.annee = date.annee;
+    entree.mois = date.mois;
+    entree.relatif = dossier.relatif;
+    entree.baseBourree = date.baseBourree;
+    entree.n = n;
+    entree.type = type;
+    entree.triAlpha = options.triAlpha;
+    entree.jourEnSeptieme = options.format.positionJour == 7;
+
+    f.cleAnnee = ClefTri::cleAnnee(date.annee);
+    f.cleMois = ClefTri::cleMois(date.mois);
+    f.mots = extraireMots(date.texteMotsDossier, date.baseBourree);
+
+    ActPhoto& act = f.act;
+    act.Clef = ClefTri::construire(entree);
+    act.Nom = date.baseBourree;
+    act.Rep = dossier.chemin;
+    act.Annee = date.annee;
+    act.Mois = date.mois;
+    act.Type = type;
+    act.Valide = date.code;
+    act.Rab = dossier.rab;
+    act.Mots = texteMots(f.mots);
+    act = EcritureEnregistrement::preparer(std::move(act));
+    return f;
+}
+
+QString FichierTraite::chemin() const {
+    const QString& d = dossier->chemin;
+    return d.endsWith(QLatin1Char('/')) ? d + nomFichier : d + QLatin1Char('/') + nomFichier;
+}

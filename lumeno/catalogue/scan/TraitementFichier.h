@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ActPhoto.h"
+#include "FormatDeclare.h"
+#include "GenresFichiers.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What one file gives the scan, worked out from its name, its folder and the options alone: no
+// shared state, so the files of many folders can be worked out at the same time. The scan then
+// takes the results in walk order for everything that depends on order (first appearances, limits).
+
+struct OptionsTraitement {
+    OptionsGenres genres;
+    FormatDeclare format;
+    bool triAlpha = false; // ConfigCheckTri
+};
+
+// A folder met by the walk, with its root.
+struct DossierParcouru {
+    QString chemin;  // as the directory list gives it
+    QString relatif; // below the root and its separator, empty for the root itself
+    int longueurRacine = 0;
+    QString rab; // the root length as signed number text
+    QStringList fichiers;
+};
+
+struct FichierTraite {
+    bool playlist = false;                    // a playlist: only its path counts
+    const DossierParcouru* dossier = nullptr; // its folder
+    QString nomFichier;                       // the real file name
+    ActPhoto act;     // the row, writer's limits applied, Mots as if the file gets its words
+    int cleAnnee = 0; // the year and month keys for the found lists
+    int cleMois = 0;
+    QStringList mots; // the file's words, in slot order
+
+    // Full path of the real file.
+    QString chemin() const;
+};
+
+// Nothing for a file the catalogue ignores (unknown or gated kind, a comment too big or gone).
+std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
+                                            const QString& nomFichier);
