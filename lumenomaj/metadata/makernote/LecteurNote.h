@@ -1,0 +1,9 @@
+#pragma once
+
+#include <BlocExif.h>
+
+// Reads the maker note of a record just read from a photo: sets bloc.fabricant from the Make tag, and,
+// when the note's layout is known for that maker, bloc.typeNote and the entries of
+// bloc.noteFabricant. A note that cannot be read (unknown maker, no Make tag, unknown header,
+// implausible directory) leaves the directory empty and the note's bytes untouched. Never fails.
+void lireNoteFabricant(BlocExif& bloc);
