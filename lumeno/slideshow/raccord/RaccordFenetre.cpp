@@ -141,7 +141,8 @@ bool RaccordFenetre::eventFilter(QObject* objet, QEvent* evenement) {
         default:
             break;
         }
-    } else if (objet == fenetre_.controles().MessageTexte && evenement->type() == QEvent::MouseButtonRelease) {
+    } else if (objet == fenetre_.controles().MessageTexte &&
+               evenement->type() == QEvent::MouseButtonRelease) {
         affichage_->MessageTexteClick();
     }
     return QObject::eventFilter(objet, evenement);

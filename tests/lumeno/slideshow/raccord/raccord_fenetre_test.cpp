@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -49,7 +50,7 @@ TEST(SlideshowRaccordFenetre, TheMainWindowRunsTheSlideshow) {
     // One timer tick shows one item (the window does not tick a second time).
     f.controles().Marche->click();
     EXPECT_EQ(raccord.moteur().visu.VisuPhotoNom, "p2");
-    emit f.controles().Timer1->timeout(QTimer::QPrivateSignal{});
+    ASSERT_TRUE(QMetaObject::invokeMethod(f.controles().Timer1, "timeout"));
     EXPECT_EQ(raccord.moteur().visu.VisuPhotoNom, "p3");
 
     // The resize refit follows the window.
