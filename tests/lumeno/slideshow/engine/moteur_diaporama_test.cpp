@@ -479,3 +479,77 @@ TEST(SlideshowMoteur, MouseClickModeAndPhotoClickReachTheSlideshow) {
     QTest::mousePress(b.image, Qt::RightButton, {}, QPoint(100, 60));
     EXPECT_EQ(b.affiche(), "p2");
 }
+
+TEST(SlideshowMoteur, HooksOfAShownPhoto) {
+    Banc b;
+    b.photos(7);
+    b.moteur->reglages.MusiquePossible = true;
+    b.moteur->reglages.MusiquePermanente = true;
+    b.moteur->reglages.ConfigCheck11 = true;
+    b.moteur->reglages.VocaleCheck19 = true;
+    b.moteur->reglages.voixDisponible = true;
+    int ambiances = 0;
+    QStringList miniatures, paroles;
+    b.moteur->crochets.AmbianceMP3Recherche = [&] { ++ambiances; };
+    b.moteur->crochets.creerMiniature = [&](const ElementVisu& e) { miniatures << e.VisuPhotoNom; };
+    b.moteur->crochets.Parole = [&](const QString& nom, const QString& type, int valide, int, int) {
+        paroles << QString("%1.%2/%3").arg(nom, type).arg(valide);
+    };
+    b.demarrer();
+    for (int i = 0; i < 5; ++i)
+        b.moteur->Marche3_Click();
+    EXPECT_EQ(ambiances, 1); // the background music is checked every 5 photos
+    EXPECT_EQ(paroles.size(), 6);
+    EXPECT_EQ(paroles.first(), "p1.jpg/0");
+    // The thumbnail of each newly accepted JPEG, once.
+    EXPECT_EQ(miniatures, QStringList({"p1", "p2", "p3", "p4", "p5", "p6"}));
+    b.arriere->click();
+    EXPECT_EQ(miniatures.size(), 6);
+}
+
+TEST(SlideshowMoteur, RandomScreenSaverAndSingleFileModes) {
+    {
+        // The random slideshow draws the next photo instead of walking the selection.
+        Banc b;
+        b.photos(3);
+        b.curseur.modeAleatoire = true;
+        b.demarrer();
+        EXPECT_EQ(b.curseur.tirages, 1);
+        EXPECT_EQ(b.curseur.selections, 1);
+    }
+    {
+        // The random screen saver draws again at each photo; the plain one loops over its selection.
+        Banc b;
+        b.photos(2);
+        b.curseur.veille = true;
+        b.curseur.veilleAleatoire = true;
+        b.demarrer();
+        EXPECT_EQ(b.curseur.tirages, 1);
+        b.curseur.veilleAleatoire = false;
+        b.curseur.eof = true;
+        b.curseur.dernierRetenu = false;
+        b.moteur->RechercheFin();
+        EXPECT_EQ(b.curseur.position, 1); // opened again and the first item fetched
+        EXPECT_EQ(b.moteur->etat.EtapeFin, 0);
+    }
+    {
+        // Started on one music file: play goes straight to a new slideshow, and the first end asks for
+        // a search.
+        Banc b;
+        b.photos(2);
+        b.moteur->etat.PremiereFin = true;
+        b.moteur->etat.DirectDemarrageMp3 = true;
+        Hasard::fixer([] { return 0.25; });
+        b.moteur->Marche_Click();
+        EXPECT_EQ(b.curseur.relances, 1);
+        EXPECT_EQ(b.message->text(), "Appuyer sur le bouton Recherche.");
+        EXPECT_EQ(b.messageBas->text(), "Appuyer sur le bouton Recherche.");
+        EXPECT_TRUE(b.timer.isActive());
+        // The next start-up end clears the single-file flags.
+        b.moteur->Marche_Click();
+        EXPECT_EQ(b.curseur.relances, 2);
+        EXPECT_EQ(b.message->text(), "Nouveau diaporama à partir de avril 2002");
+        EXPECT_FALSE(b.moteur->etat.DirectDemarrageMp3);
+        Hasard::fixer({});
+    }
+}
