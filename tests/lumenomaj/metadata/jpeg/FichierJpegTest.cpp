@@ -189,7 +189,7 @@ TEST(MetadataJpegFichier, RefusesWhatItCannotWriteSoundlyAndLeavesTheFile) {
     EXPECT_TRUE(erreur.contains(QStringLiteral("a changé"))) << erreur.toStdString();
 }
 
-TEST(MetadataJpegFichier, SaveKeepsPermissionsAndFailsWithoutTouchingTheTarget) {
+TEST(MetadataJpegFichier, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
     Dossier dossier;
     const QByteArray source = soi + exif + sos + donnees + eoi;
     const QString chemin = dossier.ecrire(QStringLiteral("p.jpg"), source);
@@ -203,6 +203,16 @@ TEST(MetadataJpegFichier, SaveKeepsPermissionsAndFailsWithoutTouchingTheTarget) 
     EXPECT_EQ(QDir(dossier.chemin(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{"p.jpg"})
         << "no temporary file is left beside the photo";
 
+    // A target whose folder does not exist: reported, nothing made.
+    QString erreurDossier;
+    EXPECT_FALSE(photo.ecrire(dossier.chemin(QStringLiteral("absent/p.jpg")), &erreurDossier));
+    EXPECT_FALSE(erreurDossier.isEmpty());
+    EXPECT_FALSE(QFile::exists(dossier.chemin(QStringLiteral("absent"))));
+}
+
+TEST(MetadataJpegFichier, AFolderWeMayNotWriteIntoLeavesThePhotoWhole) {
+    Dossier dossier;
+    const QString chemin = dossier.ecrire(QStringLiteral("p.jpg"), soi + exif + sos + donnees + eoi);
     // A folder we may not write into: the new file cannot be made, the old one stays whole.
     if (::geteuid() == 0) {
         GTEST_SKIP() << "running as root: folder permissions do not stop writing";
