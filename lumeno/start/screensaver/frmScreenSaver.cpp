@@ -1,5 +1,6 @@
 #include "frmScreenSaver.h"
 
+#include "FenetreNative.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -43,12 +44,17 @@ frmScreenSaver::frmScreenSaver(QWidget* hote) : QWidget(hote) {
 }
 
 frmScreenSaver* frmScreenSaver::dansFenetreNative(quintptr idFenetre) {
+    const std::optional<QSize> taille = FenetreNative::taille(idFenetre);
+    if (FenetreNative::fenetresNativesConnues() && !taille) {
+        return nullptr; // no such window
+    }
     QWindow* hote = QWindow::fromWinId(static_cast<WId>(idFenetre));
     if (!hote) {
         return nullptr;
     }
     auto* apercu = new frmScreenSaver(nullptr);
     apercu->fenetreHote_ = hote;
+    apercu->idHote_ = idFenetre;
     apercu->setAttribute(Qt::WA_NativeWindow);
     apercu->winId();
     QWindow* propre = apercu->windowHandle();
@@ -58,18 +64,40 @@ frmScreenSaver* frmScreenSaver::dansFenetreNative(quintptr idFenetre) {
     }
     // A child of the other program's window: it follows that window and never takes the focus.
     propre->setParent(hote);
-    apercu->setGeometry(0, 0, hote->width(), hote->height());
-    hote->installEventFilter(apercu);
+    apercu->suivreHote();
+    auto* suivi = new QTimer(apercu);
+    suivi->setInterval(500);
+    connect(suivi, &QTimer::timeout, apercu, &frmScreenSaver::suivreHote);
+    suivi->start();
     apercu->show();
     return apercu;
+}
+
+void frmScreenSaver::suivreHote() {
+    if (!fenetreHote_) {
+        return;
+    }
+    const std::optional<QSize> taille = FenetreNative::taille(idHote_);
+    if (!taille) {
+        if (FenetreNative::fenetresNativesConnues()) {
+            // The other program closed its window: the preview ends with it.
+            close();
+            return;
+        }
+        setGeometry(0, 0, fenetreHote_->width(), fenetreHote_->height());
+        return;
+    }
+    const qreal ratio = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1.0;
+    const QRect voulu(0, 0, qRound(taille->width() / ratio), qRound(taille->height() / ratio));
+    if (geometry() != voulu) {
+        setGeometry(voulu);
+    }
 }
 
 bool frmScreenSaver::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::Resize) {
         if (auto* w = qobject_cast<QWidget*>(objet)) {
             setGeometry(0, 0, w->width(), w->height());
-        } else if (auto* fenetre = qobject_cast<QWindow*>(objet)) {
-            setGeometry(0, 0, fenetre->width(), fenetre->height());
         }
     }
     return QWidget::eventFilter(objet, evenement);

@@ -17,8 +17,8 @@ public:
     // Preview inside a widget: it fills the host's area at (0, 0).
     explicit frmScreenSaver(QWidget* hote = nullptr);
 
-    // Preview inside the native window whose id is given (X11 window id). Returns nullptr when the
-    // window system does not know that window.
+    // Preview inside the native window whose id is given (X11 window id), sized to it and closed
+    // when that window goes. Returns nullptr when the window system does not know that window.
     static frmScreenSaver* dansFenetreNative(quintptr idFenetre);
 
     // One step of the animation (the timer `tmrScreenSaver` calls it every 10 ms).
@@ -33,10 +33,12 @@ protected:
 
 private:
     void placerTexte();
+    void suivreHote();
     double dpi() const;
 
     AnimationApercu animation_;
     QLabel* lblText_;
     QTimer* tmrScreenSaver_;
     QWindow* fenetreHote_ = nullptr;
+    quintptr idHote_ = 0;
 };
