@@ -25,8 +25,8 @@ bool estExif(const QByteArray& octets, qint64 debutCharge, qint64 finDisponible)
 
 // A marker that is not a segment with a length: image data begins there.
 bool commenceImage(uchar premier, uchar second) {
-    return premier != 0xFF || second == 0x00 || second == 0xFF || second == 0xD8 || second == 0xD9 ||
-           second == 0x01 || (second >= 0xD0 && second <= 0xD7);
+    return premier != 0xFF || second == 0x00 || second == 0xD8 || second == 0xD9 || second == 0x01 ||
+           (second >= 0xD0 && second <= 0xD7);
 }
 
 void definirErreur(QString* erreur, const QString& texte) {
@@ -81,6 +81,10 @@ bool FichierJpeg::lire(const QString& chemin, QString* erreur) {
     while (pos + 2 <= tailleSource_) {
         if (disponible(pos + 4) < pos + 2) {
             break;
+        }
+        if (uchar(entete_[pos]) == 0xFF && uchar(entete_[pos + 1]) == 0xFF) {
+            ++pos; // a fill byte before a marker
+            continue;
         }
         const uchar premier = uchar(entete_[pos]);
         const uchar code = uchar(entete_[pos + 1]);

@@ -86,6 +86,8 @@ TEST(MetadataJpegFichier, WritesBackSegmentsInOrderAndImageDataToTheLastByte) {
         {"sans fin d'image", soi + app0 + sos + donnees, soi + app0 + sos + donnees},
         {"donnees apres la fin", soi + app0 + sos + donnees + eoi + apresImage,
          soi + app0 + sos + donnees + eoi + apresImage},
+        {"octets de remplissage", soi + app0 + QByteArray("\xFF\xFF", 2) + dqt + sos + donnees + eoi,
+         soi + app0 + dqt + sos + donnees + eoi},
         {"second exif garde", soi + exif + exif + sos + donnees + eoi,
          soi + exif + exif + sos + donnees + eoi},
     };
