@@ -58,6 +58,12 @@ void InstantaneCatalogue::actualiser(SqliteDatabase& base) {
         return;
     fiches_.clear();
     version_ = {};
+    {
+        // One allocation for every row: growing the table row by row would move it many times.
+        SqliteStatement compte(base, "SELECT COUNT(*) FROM Table1");
+        if (compte.step())
+            fiches_.reserve(static_cast<std::size_t>(compte.integer(0)));
+    }
 
     sqlite3* handle = base.handle();
     sqlite3_stmt* s = nullptr;
@@ -72,7 +78,7 @@ void InstantaneCatalogue::actualiser(SqliteDatabase& base) {
     triCroissant_ = true;
     int triPrecedent = 0;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        ActPhoto f;
+        ActPhoto& f = fiches_.emplace_back();
         f.Numero = sqlite3_column_int(s, 0);
         f.Nom = sansEspacesFinaux(texte(s, 1));
         f.Rep = partage(sansEspacesFinaux(texte(s, 2)));
@@ -85,7 +91,6 @@ void InstantaneCatalogue::actualiser(SqliteDatabase& base) {
         if (f.Tri <= 0 || f.Tri < triPrecedent)
             triCroissant_ = false;
         triPrecedent = f.Tri;
-        fiches_.push_back(std::move(f));
     }
     const int code = sqlite3_errcode(handle);
     sqlite3_finalize(s);
