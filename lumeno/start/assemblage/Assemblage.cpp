@@ -1,11 +1,13 @@
 #include "Assemblage.h"
 
 #include "DemarrageVeille.h"
+#include "EcranConfig.h"
 #include "FenetrePrincipale.h"
-#include "ScanFenetre.h"
 #include "SortieVeille.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -49,14 +51,69 @@ void assemblerVeille(FenetrePrincipale& f) {
     };
 }
 
-void assemblerScan(FenetrePrincipale& f) {
-    auto* scan = new ScanFenetre(f);
-    f.crochets().scanCatalogue = [scan] { scan->lancer(); };
+void assemblerConfiguration(FenetrePrincipale& f) {
+    LiensConfig l;
+    l.fenetre = &f;
+    l.message = f.controles().Message;
+    l.messageBas = f.controles().MessageBas;
+    l.dossierProgramme = [&f] { return f.etat().dossierProgramme; };
+    l.ouverturePermise = [&f] {
+        // Seen before the command-line file moved the program folder: the flag comes back.
+        if (f.etat().programmeVuAuDepart)
+            f.etat().presence.programme = true;
+        return f.etat().presence.programme;
+    };
+    l.dossierLigneCommande = [&f] { return f.etat().dossierLigneCommande; };
+    l.avantOuverture = [&f] {
+        if (f.crochetsFenetre().pauseDiaporama)
+            f.crochetsFenetre().pauseDiaporama();
+        else
+            f.controles().Timer1->stop();
+        f.etat().veilleActive = false;
+    };
+    l.repriseDiaporama = [&f] {
+        if (f.crochetsFenetre().repriseDiaporama)
+            f.crochetsFenetre().repriseDiaporama();
+        else
+            f.controles().Timer1->start();
+    };
+    l.tailleRetenue = [&f](int hauteur, int largeur) {
+        f.etatFenetre().hauteurNormale = hauteur;
+        f.etatFenetre().largeurNormale = largeur;
+    };
+    l.completerReglages = [&f](ReglagesLumeno& r) {
+        r.etatFenetre = f.isFullScreen() || f.isMaximized() ? 2 : f.isMinimized() ? 1 : 0;
+        r.hautFenetre = f.enTwips(f.y());
+        r.gaucheFenetre = f.enTwips(f.x());
+        const EtatFenetre& e = f.etatFenetre();
+        r.hauteurFenetre = e.hauteurNormale > 10 ? e.hauteurNormale : f.hauteurTwips();
+        r.largeurFenetre = e.largeurNormale > 10 ? e.largeurNormale : f.largeurTwips();
+        r.hScroll1 = f.controles().HScroll1->value();
+    };
+    l.finScan = [&f](const ResultatScan& r) {
+        if (r.fin == FinScan::Terminee || r.fin == FinScan::ModeleAbsent)
+            f.redemarrerApresScan();
+    };
+    auto* ecran = new EcranConfig(l);
+    f.installerEcran(QStringLiteral("Frame1"), ecran, [ecran] { ecran->AnnulConfig_Click(); });
+    f.crochets().reglagesLus = [ecran](const ReglagesLumeno& r) { ecran->chargerReglages(r); };
+    f.crochets().scanCatalogue = [ecran] { ecran->ValideConfig_Click(); };
+    f.crochetsFenetre().ouvrirConfiguration = [ecran] { ecran->OuvreConfig_Click(); };
+    QObject::connect(f.controles().OuvreConfig, &QPushButton::clicked, ecran,
+                     &EcranConfig::OuvreConfig_Click);
+    // A scan still running when the user quits is cancelled.
+    const auto arreterHtml = f.crochetsFenetre().arreterHtml;
+    f.crochetsFenetre().arreterHtml = [ecran, arreterHtml] {
+        if (ecran->scanEnCours())
+            ecran->annulerScan();
+        if (arreterHtml)
+            arreterHtml();
+    };
 }
 
 } // namespace
 
 void assemblerEcrans(FenetrePrincipale& fenetre) {
     assemblerVeille(fenetre);
-    assemblerScan(fenetre);
+    assemblerConfiguration(fenetre);
 }

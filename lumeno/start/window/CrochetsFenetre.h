@@ -13,6 +13,7 @@ struct CrochetsFenetre {
     std::function<void()> rechercheEtDiaporama;               // Enter on the search screen
     std::function<void()> resetZoom;                          // Escape with no screen: the photo's zoom
     std::function<void()> pauseDiaporama;                     // default: stops Timer1
+    std::function<void()> repriseDiaporama;                   // the ">" action; default: starts Timer1
     std::function<void()> reveilVeille;                       // a window mode chosen during the screen saver
     std::function<void()> arreterHtml;                        // quit: a running HTML generation
     std::function<void()> tickDiaporama;                      // Timer1
