@@ -1,5 +1,6 @@
 #include "MiseAJourAuto.h"
 
+#include "Horloge.h"
 #include "Nombres.h"
 
 namespace MiseAJourAuto {
@@ -24,7 +25,7 @@ Decision evaluer(const Donnees& donnees) {
     if (donnees.fichierLigneCommande || donnees.relanceApresScan) {
         return decision;
     }
-    const QDate aujourdhui = donnees.aujourdhui.isValid() ? donnees.aujourdhui : QDate::currentDate();
+    const QDate aujourdhui = donnees.aujourdhui.isValid() ? donnees.aujourdhui : Horloge::aujourdhui();
     const QDate derniere = donnees.derniereMiseAJour.value_or(aujourdhui);
     int seuil = decision.jours;
     if (donnees.modeVeille && decision.jours > 8) {

@@ -81,7 +81,9 @@ bool remplacer(const QString& source, const QString& cible, QString* erreur) {
 
 Scan::Scan(ParametresScan parametres, RetourScan& retour) : p_(std::move(parametres)), retour_(retour) {}
 
-Scan::~Scan() = default;
+Scan::~Scan() {
+    arreterAides();
+}
 
 const ResultatScan& Scan::executer() {
     while (etape(1000)) {
@@ -202,6 +204,7 @@ void Scan::demarrer() {
     options_.genres.quickTime = r.quickTimeCheck17;
     options_.triAlpha = r.configCheckTri;
     phase_ = Phase::Parcours;
+    lancerAides();
 }
 
 void Scan::creerDossiersMiniatures() {
@@ -256,40 +259,67 @@ void Scan::parcourirDossier(const DossierAVisiter& dossier) {
     ListeDossier liste = listerDossier(dossier.chemin);
     if (!liste.lisible)
         return; // an unreadable folder costs its own files only
-    if (!liste.fichiers.isEmpty())
+    if (!liste.fichiers.isEmpty()) {
+        std::lock_guard<std::mutex> verrou(verrou_);
         dossiers_.push_back({dossier.chemin, relatif, longueurRacine_, rab_, std::move(liste.fichiers)});
+        traites_.emplace_back();
+        publies_ = dossiers_.size();
+    }
+    publication_.notify_one();
     if (dossier.profondeur < ProfondeurMaxi) {
         for (auto it = liste.sousDossiers.crbegin(); it != liste.sousDossiers.crend(); ++it)
             pile_.push_back({joindre(dossier.chemin, *it), dossier.profondeur + 1});
     }
 }
 
-void Scan::traiterFichiers() {
+void Scan::lancerAides() {
     // Each file is worked out on its own, so the folders are shared among the processor's cores;
     // what depends on order is taken afterwards, in walk order.
-    traites_.assign(dossiers_.size(), {});
-    std::atomic<size_t> suivant{0};
-    auto travail = [this, &suivant] {
-        for (;;) {
-            const size_t i = suivant.fetch_add(1);
-            if (i >= dossiers_.size() || annule_.load())
+    const unsigned coeurs = std::clamp(std::thread::hardware_concurrency(), 2u, 4u);
+    for (unsigned k = 1; k < coeurs; ++k)
+        aides_.emplace_back([this] { travailler(); });
+}
+
+void Scan::travailler() {
+    for (;;) {
+        const size_t i = suivant_.fetch_add(1);
+        const DossierParcouru* dossier = nullptr;
+        std::vector<FichierTraite>* sortie = nullptr;
+        {
+            std::unique_lock<std::mutex> verrou(verrou_);
+            publication_.wait(verrou, [&] { return i < publies_ || parcoursFini_ || annule_.load(); });
+            if (i >= publies_ || annule_.load())
                 return;
-            const DossierParcouru& dossier = dossiers_[i];
-            std::vector<FichierTraite>& sortie = traites_[i];
-            sortie.reserve(dossier.fichiers.size());
-            for (const QString& nom : dossier.fichiers) {
-                if (std::optional<FichierTraite> f = traiterFichier(options_, dossier, nom))
-                    sortie.push_back(std::move(*f));
-            }
+            dossier = &dossiers_[i];
+            sortie = &traites_[i];
         }
-    };
-    const unsigned coeurs = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
-    std::vector<std::thread> aides;
-    for (unsigned k = 1; k < coeurs && dossiers_.size() > 1; ++k)
-        aides.emplace_back(travail);
-    travail();
-    for (std::thread& t : aides)
+        sortie->reserve(dossier->fichiers.size());
+        for (const QString& nom : dossier->fichiers) {
+            if (std::optional<FichierTraite> f = traiterFichier(options_, *dossier, nom))
+                sortie->push_back(std::move(*f));
+        }
+    }
+}
+
+void Scan::arreterAides() {
+    {
+        std::lock_guard<std::mutex> verrou(verrou_);
+        parcoursFini_ = true;
+    }
+    publication_.notify_all();
+    for (std::thread& t : aides_)
         t.join();
+    aides_.clear();
+}
+
+void Scan::traiterFichiers() {
+    {
+        std::lock_guard<std::mutex> verrou(verrou_);
+        parcoursFini_ = true;
+    }
+    publication_.notify_all();
+    travailler();
+    arreterAides();
 }
 
 void Scan::retenirDansOrdreDuParcours() {
@@ -316,6 +346,7 @@ void Scan::retenirDansOrdreDuParcours() {
 }
 
 void Scan::liberer() {
+    arreterAides();
     fiches_.clear();
     traites_.clear();
     dossiers_.clear();

@@ -11,6 +11,10 @@
 #include <QStringList>
 
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 // What the configuration screen hands to a scan.
@@ -90,6 +94,11 @@ private:
     void demarrer();
     bool racineSuivante();
     void parcourirDossier(const DossierAVisiter& dossier);
+    // The files are worked out by helper threads while the walk goes on; the scan's own thread
+    // joins them once the walk is over.
+    void lancerAides();
+    void travailler();
+    void arreterAides();
     void traiterFichiers();
     void retenirDansOrdreDuParcours();
     void conclure();
@@ -117,9 +126,17 @@ private:
     QString rab_;
     std::vector<DossierAVisiter> pile_;
 
-    std::vector<DossierParcouru> dossiers_;           // in walk order
-    std::vector<std::vector<FichierTraite>> traites_; // the files of each folder, same order
-    std::vector<const FichierTraite*> fiches_;        // the rows to write, in walk order
+    // Folders in walk order and the files worked out for each; a deque keeps the addresses of the
+    // folders already published while the walk adds more.
+    std::deque<DossierParcouru> dossiers_;
+    std::deque<std::vector<FichierTraite>> traites_;
+    std::mutex verrou_;
+    std::condition_variable publication_;
+    size_t publies_ = 0;
+    bool parcoursFini_ = false;
+    std::atomic<size_t> suivant_{0};
+    std::vector<std::thread> aides_;
+    std::vector<const FichierTraite*> fiches_; // the rows to write, in walk order
     TablesTrouvees tables_;
     QStringList lignesPlaylists_;
 };

@@ -1,5 +1,7 @@
 #include "MiseAJourAuto.h"
 
+#include "Horloge.h"
+
 #include <gtest/gtest.h>
 
 using MiseAJourAuto::Suite;
@@ -91,4 +93,15 @@ TEST(configscreen_MiseAJourAuto, Question) {
               QStringLiteral(
                   "La dernière mise à jour de la Base de Données remonte à plus de 30 jours. Voulez vous "
                   "une mise à jour automatique ? "));
+}
+
+TEST(configscreen_MiseAJourAuto, TodayComesFromTheProgramClock) {
+    MiseAJourAuto::Donnees d;
+    d.derniereMiseAJour = QDate(2024, 6, 30);
+    d.configAutoJour = QStringLiteral("30");
+    Horloge::fixer([] { return QDateTime(QDate(2024, 7, 1), QTime(9, 0)); });
+    EXPECT_EQ(MiseAJourAuto::evaluer(d).suite, Suite::Contextes);
+    Horloge::fixer([] { return QDateTime(QDate(2024, 7, 31), QTime(9, 0)); });
+    EXPECT_EQ(MiseAJourAuto::evaluer(d).suite, Suite::Question);
+    Horloge::fixer({});
 }

@@ -66,6 +66,14 @@ TEST_F(configscreen_Validation, ScansATinyTreeOnAWorkerAndShowsItsMessages) {
     f.ecran->chargerReglages(reglages);
     f.fenetre.show();
     f.ecran->OuvreConfig_Click();
+    // While the scan runs its buttons are hidden and the quit button is there.
+    bool boutonsCaches = false;
+    QObject::connect(lancement, &LancementScan::moment, [&](RetourScan::Moment m) {
+        if (m == RetourScan::Moment::Debut) {
+            boutonsCaches = !f.dans<QPushButton>("ValideConfig")->isVisible() &&
+                            !f.dans<QPushButton>("AnnulConfig")->isVisible() && f.controle("Quitter")->isVisible();
+        }
+    });
     QSignalSpy fin(f.ecran.get(), &EcranConfig::scanTermine);
     QTest::mouseClick(f.dans<QPushButton>("ValideConfig"), Qt::LeftButton);
     // The click returns at once: the scan runs beside the window.
@@ -76,6 +84,7 @@ TEST_F(configscreen_Validation, ScansATinyTreeOnAWorkerAndShowsItsMessages) {
     const auto resultat = fin.first().first().value<ResultatScan>();
     EXPECT_EQ(resultat.fin, FinScan::Terminee);
     EXPECT_EQ(resultat.enregistrements, 2);
+    EXPECT_TRUE(boutonsCaches);
     ASSERT_EQ(f.fins.size(), 1); // the window restarts its start-up chain
     EXPECT_EQ(f.fins[0].fin, FinScan::Terminee);
 
