@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -34,7 +33,7 @@ bool exifToolPresent() {
     return !QStandardPaths::findExecutable(QStringLiteral("exiftool")).isEmpty();
 }
 
-QMap<QString, QJsonObject> exifTool(const QStringList& chemins) {
+QMap<QString, QJsonObject> exifToolParChemin(const QStringList& chemins) {
     QMap<QString, QJsonObject> resultat;
     if (!exifToolPresent() || chemins.isEmpty()) {
         return resultat;
@@ -47,7 +46,7 @@ QMap<QString, QJsonObject> exifTool(const QStringList& chemins) {
     const QJsonArray tableau = QJsonDocument::fromJson(processus.readAllStandardOutput()).array();
     for (const QJsonValue& valeur : tableau) {
         const QJsonObject objet = valeur.toObject();
-        resultat.insert(QFileInfo(objet.value(QStringLiteral("SourceFile")).toString()).fileName(), objet);
+        resultat.insert(objet.value(QStringLiteral("SourceFile")).toString(), objet);
     }
     return resultat;
 }

@@ -16,7 +16,7 @@ QStringList noms();
 QJsonObject oracle(const QString& nom);
 
 bool exifToolPresent();
-// One object a file, keyed by the file name (without folder).
-QMap<QString, QJsonObject> exifTool(const QStringList& chemins);
+// One object a file, keyed by the path given.
+QMap<QString, QJsonObject> exifToolParChemin(const QStringList& chemins);
 
 } // namespace OutilsCorpus
