@@ -15,7 +15,7 @@ struct Donnees {
     QString configAutoJour;                 // the text of `ConfigAutoJour` as read
     bool modeVeille = false;                // the screen saver scans 5 days earlier and never asks
     bool relanceApresScan = false;          // the start-up that follows a scan never asks again
-    QDate aujourdhui; // invalid: the program's clock
+    QDate aujourdhui;                       // invalid: the program's clock
 };
 
 enum class Suite {

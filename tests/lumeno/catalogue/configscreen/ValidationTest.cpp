@@ -71,7 +71,8 @@ TEST_F(configscreen_Validation, ScansATinyTreeOnAWorkerAndShowsItsMessages) {
     QObject::connect(lancement, &LancementScan::moment, [&](RetourScan::Moment m) {
         if (m == RetourScan::Moment::Debut) {
             boutonsCaches = !f.dans<QPushButton>("ValideConfig")->isVisible() &&
-                            !f.dans<QPushButton>("AnnulConfig")->isVisible() && f.controle("Quitter")->isVisible();
+                            !f.dans<QPushButton>("AnnulConfig")->isVisible() &&
+                            f.controle("Quitter")->isVisible();
         }
     });
     QSignalSpy fin(f.ecran.get(), &EcranConfig::scanTermine);
