@@ -153,13 +153,10 @@ void EditeurContextes::ContexteQuitter2_Click() {
 }
 
 void EditeurContextes::closeEvent(QCloseEvent* evenement) {
-    if (fermetureVoulue_) {
-        evenement->accept();
-        return;
-    }
-    // The system menu's close ends the whole program.
     evenement->accept();
-    if (crochets_.quitterProgramme)
+    // Only the window system's close (the system menu, the title bar) ends the whole program; a
+    // close from code, such as the program's own quit sequence closing its windows, does not.
+    if (!fermetureVoulue_ && evenement->spontaneous() && crochets_.quitterProgramme)
         crochets_.quitterProgramme();
 }
 

@@ -4,14 +4,28 @@
 #include "FichierContextes.h"
 #include "TexteFichier.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Gives the test the window's own close handler, to hand it the window system's close.
+class EditeurEssai : public EditeurContextes {
+public:
+    using EditeurContextes::EditeurContextes;
+    void fermetureSysteme() {
+        QCloseEvent fermeture;
+        QSpontaneKeyEvent::setSpontaneous(&fermeture);
+        closeEvent(&fermeture);
+    }
+};
 
 struct Banc {
     Banc() : editeur(grille) {
@@ -32,7 +46,7 @@ struct Banc {
 
     DossierTest dossier;
     GrilleContextes grille;
-    EditeurContextes editeur;
+    EditeurEssai editeur;
     QTableWidget* table = nullptr;
     int fenetreMontree = 0;
     QStringList noms;
@@ -130,6 +144,11 @@ TEST(ContextsEditeur, LeavingWithoutSavingKeepsTheEditsInTheGridAndTheSystemClos
 
     b.editeur.ouvrir();
     EXPECT_EQ(b.editeur.findChild<QLabel*>("Minuscules")->text(), "Minuscules");
+    // The program's quit sequence closes its windows from code: that does not quit again.
     b.editeur.close();
+    EXPECT_FALSE(b.quitte);
+    // The window system's close does.
+    b.editeur.ouvrir();
+    b.editeur.fermetureSysteme();
     EXPECT_TRUE(b.quitte);
 }
