@@ -3,10 +3,13 @@
 #include "ImagePhoto.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLabel>
+#include <QPointer>
 #include <QRubberBand>
 #include <QScrollBar>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
@@ -30,6 +33,9 @@ void appeler(const std::function<void()>& f) {
 } // namespace
 
 AffichagePhoto::AffichagePhoto(const VuePhoto& vue, QObject* parent) : QObject(parent), vue_(vue) {
+    detail_.setSingleShot(true);
+    detail_.setInterval(150);
+    connect(&detail_, &QTimer::timeout, this, &AffichagePhoto::decoderDetail);
     if (ImagePhoto* image = vue_.Image1) {
         connect(image, &ImagePhoto::appui, this,
                 [this](Qt::MouseButton b, QPoint p) { Image1_MouseDown(b, versTwips(p)); });
@@ -104,6 +110,7 @@ ChargeurPhoto::Etat AffichagePhoto::afficher(const QString& chemin) {
     }
 
     montrer(vue_.Image1, false);
+    ++generationDetail_;
     chemin_ = chemin;
     tailleOrigine_ = photo.tailleOrigine;
     placer(r.photo);
@@ -120,6 +127,7 @@ ChargeurPhoto::Etat AffichagePhoto::afficher(const QString& chemin) {
 }
 
 void AffichagePhoto::effacer() {
+    ++generationDetail_;
     chemin_.clear();
     tailleOrigine_ = QSize();
     if (vue_.Image1) {
@@ -136,12 +144,7 @@ void AffichagePhoto::reajuster() {
     const Ajustement::Geometrie g = Ajustement::reajuster(c.fenetre.largeur, c.fenetre.hauteur,
                                                           tailleOrigine_.width(), tailleOrigine_.height());
     placer(g);
-    const QSize voulu = vue_.Image1->size();
-    if (vue_.Image1->image().width() < voulu.width() && !chemin_.isEmpty()) {
-        const QImage plusGrande = ChargeurPhoto::decoder(chemin_, voulu.boundedTo(tailleOrigine_));
-        if (!plusGrande.isNull())
-            vue_.Image1->setImage(plusGrande);
-    }
+    demanderDetail();
     vue_.Image1->show();
     etat_.LargeurNormale = g.largeur;
     etat_.HauteurNormale = g.hauteur;
@@ -151,6 +154,13 @@ void AffichagePhoto::reajuster() {
 void AffichagePhoto::ZoomAnnule() {
     montrer(vue_.Image1, false);
     placer({etat_.GaucheNormale, 0, etat_.LargeurNormale, etat_.HauteurNormale});
+    // The detail decoded for the zoom is brought back to the fitted size once, so that later
+    // repaints are plain copies.
+    if (vue_.Image1 && vue_.Image1->image().width() > vue_.Image1->width() * 3 / 2) {
+        ++generationDetail_;
+        vue_.Image1->setImage(vue_.Image1->image().scaled(vue_.Image1->size(), Qt::IgnoreAspectRatio,
+                                                          Qt::SmoothTransformation));
+    }
     if (vue_.Message)
         vue_.Message->clear();
     montrer(vue_.Image1, true);
@@ -260,16 +270,40 @@ void AffichagePhoto::Image1_MouseUp(Qt::MouseButton bouton, QPointF point) {
         actions.zoomActif(true);
 }
 
-void AffichagePhoto::affinerPourZoom() {
-    // The photo was decoded at its fitted size: an enlarged view gets the detail of the file.
+void AffichagePhoto::demanderDetail() {
+    // Meanwhile the photo is drawn stretched; a resize drag asks once it stops.
+    if (vue_.Image1 && !chemin_.isEmpty())
+        detail_.start();
+}
+
+void AffichagePhoto::decoderDetail() {
+    // The photo was decoded for its earlier size: a larger view gets the detail of the file,
+    // decoded on a worker so that the window stays responsive.
     if (!vue_.Image1 || chemin_.isEmpty())
         return;
     const QSize voulu = vue_.Image1->size().boundedTo(tailleOrigine_);
     if (vue_.Image1->image().width() >= voulu.width())
         return;
-    const QImage detail = ChargeurPhoto::decoder(chemin_, voulu);
-    if (!detail.isNull())
-        vue_.Image1->setImage(detail);
+    const int generation = ++generationDetail_;
+    const QString chemin = chemin_;
+    QPointer<AffichagePhoto> soi(this);
+    QThreadPool::globalInstance()->start([soi, chemin, voulu, generation] {
+        const QImage detail = ChargeurPhoto::decoder(chemin, voulu);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [soi, chemin, detail, generation] {
+                if (soi)
+                    soi->recevoirDetail(chemin, detail, generation);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AffichagePhoto::recevoirDetail(const QString& chemin, const QImage& detail, int generation) {
+    // A detail asked for another photo, or overtaken by a later request, is dropped.
+    if (generation != generationDetail_ || chemin != chemin_ || detail.isNull() || !vue_.Image1)
+        return;
+    vue_.Image1->setImage(detail);
 }
 
 void AffichagePhoto::VScroll1_Change() {
@@ -292,7 +326,7 @@ void AffichagePhoto::VScroll1_Change() {
         vue_.VScroll2->setValue(p->barreVerticale);
     if (vue_.HScroll2)
         vue_.HScroll2->setValue(p->barreHorizontale);
-    affinerPourZoom();
+    demanderDetail();
     montrer(vue_.Image1, true);
     etat_.ZoomEnCalcul = false;
 }

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QTimer>
 
 class QRubberBand;
 
@@ -63,7 +64,9 @@ private:
     void placer(const Ajustement::Geometrie& g);
     void dessinerRectangle(QPointF point);
     void basculerEcran();
-    void affinerPourZoom();
+    void demanderDetail();
+    void decoderDetail();
+    void recevoirDetail(const QString& chemin, const QImage& detail, int generation);
 
     VuePhoto vue_;
     EtatAffichage etat_;
@@ -72,4 +75,6 @@ private:
     QString chemin_;      // file of the photo on screen
     QSize tailleOrigine_; // its own size, pixels
     QRubberBand* elastique_ = nullptr;
+    QTimer detail_; // a sharper decode once the size settles
+    int generationDetail_ = 0;
 };
