@@ -69,6 +69,9 @@ bool synchroniser(const QString& chemin) {
 }
 
 bool remplacer(const QString& source, const QString& cible, QString* erreur) {
+    // The temporary file was made private; the catalogue is an ordinary file of the program folder.
+    QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                                      QFileDevice::ReadOther);
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(source).toStdString(), QFile::encodeName(cible).toStdString(),
                             ec);

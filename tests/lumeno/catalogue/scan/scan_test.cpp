@@ -170,6 +170,8 @@ TEST_F(ScanTest, RowsTablesListsAndSettingsOfASmallTree) {
     EXPECT_EQ(retour.moments.first(), RetourScan::Moment::Debut);
     EXPECT_EQ(retour.moments.last(), RetourScan::Moment::Fin);
     EXPECT_FALSE(QDir(programme).entryList({"Lumeno1.mdb.*"}, QDir::Files).size()) << "no temporary left";
+    EXPECT_TRUE(QFileInfo(programme + "/Lumeno1.mdb").permissions() & QFileDevice::ReadOther)
+        << "an ordinary file, not the temporary file's private mode";
 }
 
 TEST_F(ScanTest, AlphabeticalOptionSortsTenBeforeTwo) {
