@@ -141,9 +141,10 @@ Selection::Resultat Selection::TirageAleatoire(int nombreEnregistrements) {
                 tri = 1;
             lecteur_.ouvrirPosition(tri);
             etat_.BddEOF = false;
-            if (lecteur_.eof())
-                continue;
+            // No row at that position reads "no current row"; any other failure ends the draw.
             const LectureBdd lecture = lecteur_.BddLit(courant_);
+            if (lecture.erreur == LectureBdd::PasDeLigneCourante)
+                continue;
             if (!lecture.ok())
                 return echec(lecture.erreur);
             if (estJpeg(courant_.Type))

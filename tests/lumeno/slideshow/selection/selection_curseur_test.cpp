@@ -170,3 +170,42 @@ TEST(SelectionCurseur, StartPositionIsTheOneInForceAtTheFirstCall) {
     ASSERT_EQ(b.selection.RechercheSelection(), Selection::Resultat::Trouve);
     EXPECT_EQ(b.courant.Nom, "p4");
 }
+
+TEST(SelectionCurseur, ScreenSaverKeepsPhotosOnlyAndSpellsBmpInLowerCase) {
+    std::vector<LigneEssai> lignes = photos(4);
+    lignes[0].type = "Bmp";
+    lignes[1].type = "avi";
+    lignes[2].type = "gif";
+    Banc b(lignes);
+    b.c.VeilleActive = true;
+    b.selection.ouvrir();
+    ASSERT_EQ(b.selection.RechercheSelection(), Selection::Resultat::Trouve);
+    EXPECT_EQ(b.courant.Nom, "p1");
+    EXPECT_EQ(b.courant.Type, "bmp");
+    EXPECT_TRUE(b.etat.VeilleTrouve);
+    ASSERT_EQ(b.selection.RechercheSelection(), Selection::Resultat::Trouve);
+    EXPECT_EQ(b.courant.Nom, "p4");
+}
+
+TEST(SelectionCurseur, ShortDivXNamesAndAllowedVideoPass) {
+    std::vector<LigneEssai> lignes = photos(3, "wmv");
+    lignes[0].nom = "DivX12";  // 6 characters: not long enough to count
+    lignes[1].nom = "ma DivX"; // the case-exact word in a longer name
+    lignes[2].nom = "ma divx";
+    Banc b(lignes);
+    b.c.VideoAutorisee = false;
+    b.selection.ouvrir();
+    QStringList noms;
+    while (!b.etat.BddEOF && b.selection.RechercheSelection() == Selection::Resultat::Trouve)
+        noms << b.courant.Nom;
+    EXPECT_EQ(noms, QStringList({"DivX12", "ma divx"}));
+}
+
+TEST(SelectionCurseur, UnreadableCatalogueIsAnErrorNotAnEnd) {
+    Banc b(photos(2));
+    b.cat.catalogue().base().execute("DROP TABLE Table1");
+    EXPECT_FALSE(b.selection.ouvrir());
+    EXPECT_NE(b.selection.erreur(), 0);
+    EXPECT_TRUE(b.etat.BddEOF);
+    EXPECT_EQ(b.selection.TirageAleatoire(2), Selection::Resultat::Erreur);
+}
