@@ -1,9 +1,10 @@
 #include "LecteurNote.h"
 
 #include "AnalyseNote.h"
+#include "ApercusNote.h"
 #include "CodeFabricant.h"
 
-void lireNoteFabricant(BlocExif& bloc) {
+void lireNoteFabricant(BlocExif& bloc, const QByteArray& segmentExif) {
     bloc.fabricant = codeFabricant(bloc);
     bloc.typeNote = 0;
     bloc.noteFabricant = Ifd{};
@@ -26,4 +27,7 @@ void lireNoteFabricant(BlocExif& bloc) {
         bloc.noteFabricant.entrees.append(e.entree);
     }
     bloc.noteFabricant.nombreEntrees = quint32(bloc.noteFabricant.entrees.size());
+    if (!segmentExif.isEmpty()) {
+        rattacherApercus(bloc, segmentExif);
+    }
 }

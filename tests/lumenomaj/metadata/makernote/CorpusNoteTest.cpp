@@ -11,6 +11,7 @@
 #include <PhotoExif.h>
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -261,7 +262,7 @@ BlocExif lirePhoto(const QString& chemin, FichierJpeg* photo = nullptr) {
     FichierJpeg& p = photo != nullptr ? *photo : local;
     p.lire(chemin);
     BlocExif bloc = lireExif(p);
-    lireNoteFabricant(bloc);
+    lireNoteFabricant(bloc, p.segmentExif());
     return bloc;
 }
 
@@ -483,6 +484,11 @@ QString avertissement(const QJsonObject& dump) {
     return texteJson(dump.value(QStringLiteral("ExifTool:Warning")));
 }
 
+QByteArray contenuFichier(const QString& chemin) {
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
+}
+
 enum class Changement { Aucun, TexteAllonge };
 
 // One way of writing the corpus back.
@@ -595,6 +601,20 @@ void verifierScenario(size_t index) {
         for (auto v = apres.begin(); v != apres.end(); ++v) {
             EXPECT_TRUE(!cleDeNote(v.key()) || avant.contains(v.key()) || exifToolLitHorsNote(nom))
                 << "new " << v.key().toStdString();
+        }
+        // The preview images the notes point to hold the same bytes (exiftool gives file offsets).
+        for (auto v = avant.begin(); v != avant.end(); ++v) {
+            if (!v.key().endsWith(QLatin1String(":PreviewImageStart")) || exifToolLitHorsNote(nom)) {
+                continue;
+            }
+            const QString cleLongueur =
+                v.key().section(QLatin1Char(':'), 0, 0) + QStringLiteral(":PreviewImageLength");
+            const qint64 longueur = qint64(avant.value(cleLongueur).toDouble());
+            const QByteArray source = contenuFichier(chemin(nom)).mid(qint64(v.value().toDouble()), longueur);
+            const QByteArray ecrit = contenuFichier(it.key()).mid(
+                qint64(apres.value(v.key()).toDouble()), qint64(apres.value(cleLongueur).toDouble()));
+            EXPECT_EQ(ecrit.size(), longueur) << v.key().toStdString();
+            EXPECT_TRUE(ecrit == source) << v.key().toStdString() << ": other bytes than the source's";
         }
     }
 }
