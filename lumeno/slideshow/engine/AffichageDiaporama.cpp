@@ -44,9 +44,11 @@ void MoteurDiaporama::AffichageDiaporama() {
     // the newest slot of a replay is the item fetched ahead, shown for the first time.
     const bool rejoue = etat.ReaffichageVisu || etat.HistoSansSuite ||
                         (etat.HistoParcours && curseur_.HistoLecture() != curseur_.HistoEcriture());
-    if (etat.ReaffichageVisu)
+    if (etat.ReaffichageVisu) {
         etat.ReaffichageVisu = false;
-    else
+        // The current record is still the next item, never shown: the selection stays on it.
+        etat.HistoSansSuite = true;
+    } else
         visu = curseur_.enregistrementCourant();
 
     if (!curseur_.ModeExplorateur() && curseur_.BddEOF()) {

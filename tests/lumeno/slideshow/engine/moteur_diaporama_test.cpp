@@ -507,6 +507,37 @@ TEST(SlideshowMoteur, HooksOfAShownPhoto) {
     EXPECT_EQ(miniatures.size(), 6);
 }
 
+TEST(SlideshowMoteur, RedisplayedItemIsNeitherExportedNorWrittenAgain) {
+    Banc b;
+    b.photos(4);
+    int copies = 0, pages = 0;
+    b.moteur->crochets.exportActif = [] { return true; };
+    b.moteur->crochets.copierExport = [&](const ElementVisu&) {
+        ++copies;
+        return CopieExport{};
+    };
+    b.moteur->crochets.generateurActif = [] { return true; };
+    b.moteur->crochets.GenerateurHtmlPhoto = [&](const ElementVisu&) { ++pages; };
+    b.demarrer();
+    b.moteur->Marche3_Click();
+    ASSERT_EQ(b.affiche(), "p2");
+    // A photo tool changed the file: the item on screen is shown again, the selection stays.
+    b.moteur->etat.ReaffichageVisu = true;
+    b.moteur->AffichageDiaporama();
+    EXPECT_EQ(b.affiche(), "p2");
+    EXPECT_FALSE(b.moteur->etat.ReaffichageVisu);
+    EXPECT_EQ(copies, 2);
+    EXPECT_EQ(pages, 2);
+    b.arriere->click();
+    EXPECT_EQ(b.affiche(), "p1");
+    EXPECT_EQ(copies, 2);
+    EXPECT_EQ(pages, 2);
+    // The item fetched ahead before the redisplay is not lost.
+    b.moteur->Marche3_Click();
+    b.moteur->Marche3_Click();
+    EXPECT_EQ(b.affiche(), "p3");
+}
+
 TEST(SlideshowMoteur, RandomScreenSaverAndSingleFileModes) {
     {
         // The random slideshow draws the next photo instead of walking the selection.
