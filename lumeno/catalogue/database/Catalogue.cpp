@@ -65,7 +65,10 @@ void Catalogue::modeConstruction() {
 }
 
 bool Catalogue::BddEcrit(const ActPhoto& brut, int tri) {
-    const ActPhoto act = EcritureEnregistrement::preparer(brut);
+    return ecrirePrepare(EcritureEnregistrement::preparer(brut), tri);
+}
+
+bool Catalogue::ecrirePrepare(const ActPhoto& act, int tri) {
     try {
         if (!insertion_)
             insertion_ = std::make_unique<SqliteStatement>(base_, Insertion);

@@ -37,6 +37,8 @@ public:
     // position (a caller that inserts in key order knows it); 0 leaves Tri empty for numeroter().
     // A row the engine refuses is skipped: the result is false and nothing is thrown.
     bool BddEcrit(const ActPhoto& act, int tri = 0);
+    // The same for a record that already went through EcritureEnregistrement::preparer().
+    bool ecrirePrepare(const ActPhoto& act, int tri);
 
     // The numbering pass: Tri = 1, 2, 3 … in key order.
     void numeroter();

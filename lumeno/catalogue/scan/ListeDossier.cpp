@@ -1,5 +1,7 @@
 #include "ListeDossier.h"
 
+#include "OrdreClef.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -9,8 +11,10 @@
 
 namespace {
 
+// ASCII letters without regard to case first (cheap, and any stable order serves: the catalogue
+// order comes from the keys), then the exact text.
 bool ordreNoms(const QString& a, const QString& b) {
-    const int c = QString::compare(a, b, Qt::CaseInsensitive);
+    const int c = OrdreClef::comparer(a, b);
     return c != 0 ? c < 0 : a < b;
 }
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 
 // The entries of one folder, as the scan walks them: its files and its sub-folders, each in name
-// order (case ignored first, then exact), the way a directory list shows them. Names only: nothing
+// order (ASCII case ignored first, then exact), the way a directory list shows them. Names only: nothing
 // is opened and no file's details are read, except for a symbolic link, which is looked at to
 // tell a file from a folder. Links to folders are left out (the walk never follows them, so a link
 // loop cannot trap it).

@@ -365,7 +365,7 @@ bool Scan::construireCatalogue(const QString& chemin, const std::vector<const Fi
         int tri = 0;
         for (const FichierTraite* fiche : ordre) {
             const FichierTraite& f = *fiche;
-            if (!catalogue.BddEcrit(f.act, ++tri))
+            if (!catalogue.ecrirePrepare(f.act, ++tri))
                 throw SqliteError(0, "row refused");
             const int annee = f.act.Annee;
             if (annee > 1800 && annee < 2200) {
