@@ -41,8 +41,14 @@ ReglesSelection::ReglesSelection(const CriteresSelection& criteres) : c_(critere
         p.motActif = longueurMot_ <= 2 && mot.size() >= 2;
         if (p.motActif) {
             const auto huit = FormesMot::huitFormes(mot);
-            p.longueurMot = static_cast<int>(mot.size());
-            p.formes = formesUtiles(huit.data(), 8, p.longueurMot);
+            MotContexte m;
+            m.longueur = static_cast<int>(mot.size());
+            m.formes = formesUtiles(huit.data(), 8, m.longueur);
+            const auto meme = std::find_if(motsContexte_.begin(), motsContexte_.end(),
+                                           [&](const MotContexte& x) { return x.formes == m.formes; });
+            p.mot = static_cast<int>(meme - motsContexte_.begin());
+            if (meme == motsContexte_.end())
+                motsContexte_.push_back(std::move(m));
         }
         lignes_.push_back(p);
     }
@@ -172,7 +178,8 @@ bool ReglesSelection::passeVideo(const ActPhoto& act) const {
     return !(act.Nom.size() > 6 && act.Nom.contains(QLatin1String("DivX")));
 }
 
-bool ReglesSelection::acceptee(const LignePreparee& l, const ActPhoto& act) const {
+bool ReglesSelection::acceptee(const LignePreparee& l, const ActPhoto& act,
+                               std::array<signed char, kLignesParContexte>& motsTrouves) const {
     if (l.anneeDebut > 0 && l.anneeDebut < 2050) {
         if (act.Annee < l.anneeDebut)
             return false;
@@ -199,16 +206,25 @@ bool ReglesSelection::acceptee(const LignePreparee& l, const ActPhoto& act) cons
             }
         }
     }
-    if (l.motActif && !motTrouve(l.formes, l.longueurMot, act))
-        return false;
+    if (l.motActif) {
+        signed char& trouve = motsTrouves[l.mot];
+        if (trouve < 0) {
+            const MotContexte& m = motsContexte_[l.mot];
+            trouve = motTrouve(m.formes, m.longueur, act) ? 1 : 0;
+        }
+        if (!trouve)
+            return false;
+    }
     return true;
 }
 
 bool ReglesSelection::passeContexte(const ActPhoto& act) const {
     if (!contexteActif_)
         return true;
+    std::array<signed char, kLignesParContexte> motsTrouves;
+    motsTrouves.fill(-1);
     return std::any_of(lignes_.begin(), lignes_.end(),
-                       [&](const LignePreparee& l) { return acceptee(l, act); });
+                       [&](const LignePreparee& l) { return acceptee(l, act, motsTrouves); });
 }
 
 bool ReglesSelection::passe(const ActPhoto& act) const {

@@ -38,7 +38,10 @@ private:
         int anneeDebut = 0, moisDebut = 0, anneeFin = 0, moisFin = 0;
         QString dossier;
         bool motActif = false;
-        int longueurMot = 0;
+        int mot = -1; // index of the line's word in motsContexte_
+    };
+    struct MotContexte {
+        int longueur = 0;
         std::vector<QString> formes; // the word's forms of its own length, each once
     };
 
@@ -47,7 +50,10 @@ private:
     static std::vector<QString> formesUtiles(const QString* formes, int nombre, int longueur);
 
     bool directementDansRacine(const QString& rep) const;
-    bool acceptee(const LignePreparee& ligne, const ActPhoto& act) const;
+    // motsTrouves caches, for the record under test, whether each context word was found
+    // (-1 not looked for yet): lines often share their word.
+    bool acceptee(const LignePreparee& ligne, const ActPhoto& act,
+                  std::array<signed char, kLignesParContexte>& motsTrouves) const;
     static bool motTrouve(const std::vector<QString>& formes, int longueur, const ActPhoto& act);
     static bool motDansMots(const QString& mots, const QString& m);
 
@@ -58,4 +64,5 @@ private:
     std::vector<QString> formesMot_;
     bool contexteActif_ = false;
     std::vector<LignePreparee> lignes_;
+    std::vector<MotContexte> motsContexte_;
 };

@@ -227,6 +227,11 @@ TEST(SelectionRegles, Contexts) {
     motContexte.MotRecherche = "Sapin";
     EXPECT_EQ(selectionner(cat, motContexte), QStringList({"Sapin"})); // the context word is ignored
 
+    // Lines sharing a word each keep their own dates.
+    EXPECT_EQ(selectionner(cat, avecContexte(contexte({{"*", "", "2003", "", "2003", "", "ne"},
+                                                       {"*", "", "2004", "", "2004", "", "NE"}}))),
+              QStringList({"Neige", "Racine"}));
+
     // A context chosen while the contexts file is not loaded applies nothing.
     CriteresSelection sansFichier = avecContexte(contexte({{"", "", "", "", "", "", ""}}));
     sansFichier.ContexteExiste = false;
