@@ -226,6 +226,21 @@ TEST(MakernoteRead, ShiftedOffsetsAreFoundAgain) {
     }
 }
 
+// When no single distance explains the offsets, data whose offset points past the note are taken
+// from the next free place after the directory and the data already found.
+TEST(MakernoteRead, OffsetPastTheNoteTakesTheNextFreePlace) {
+    const auto fabriquer = [](quint32 p) {
+        const Octets o{false};
+        const quint32 donnees = 12 + 2 + 2 * 12;
+        return QByteArray("Panasonic\0\0\0", 12) + o.n16(2) + o.entree(37, ExifAscii, 6, o.n32(p + donnees)) +
+               o.entree(38, ExifUndefined, 8, o.n32(p + 5000)) + QByteArray("S0106\0", 6) +
+               QByteArray("ABCDEFGH");
+    };
+    const BlocExif bloc = lire(segmentAvecNote(false, "Panasonic", fabriquer));
+    EXPECT_EQ(texteEntree(bloc, 37), QString::fromLatin1("S0106\0", 6));
+    EXPECT_EQ(texteEntree(bloc, 38), QStringLiteral("ABCDEFGH"));
+}
+
 // Grows IFD0 so that the note must move, writes the segment, and reads it again.
 BlocExif deplacerEtRelire(const QByteArray& segment, quint32* ancienne, quint32* nouvelle) {
     BlocExif bloc = lire(segment);
