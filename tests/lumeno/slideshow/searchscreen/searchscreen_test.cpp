@@ -383,3 +383,25 @@ TEST(SearchScreen, PendingStartUpContextIsTakenOnceAndShownInTheList) {
     EXPECT_EQ(b.recu->ContexteChoisi, "Initial");
     EXPECT_EQ(b.recu->LignesContexte_[0].anneeDebut, "2003");
 }
+
+TEST(SearchScreen, DoubleClickOnTheListOrAClickOnThePreviewStartsTheSlideshow) {
+    Banc b;
+    bool ignore = false;
+    EcranRecherche::Crochets c;
+    c.diaporama = [&](const CriteresSelection& cr) { b.recu = cr; };
+    c.ignorerRelachementPhoto = [&] { ignore = true; };
+    b.ecran->installerCrochets(c);
+    QListWidget* liste = b.controle<QListWidget>("Liste");
+    // The list's own double-click signal, as the view emits it.
+    emit liste->itemDoubleClicked(liste->item(2));
+    ASSERT_TRUE(b.recu.has_value());
+    EXPECT_EQ(b.recu->TriDepart, 3);
+    EXPECT_TRUE(ignore);
+    EXPECT_EQ(b.selectionner(), QStringList({"Neige", "Vrac"}));
+
+    b.recu.reset();
+    b.ecran->OuvreRecherche_Click();
+    QTest::mouseClick(b.controle<QLabel>("Image2"), Qt::LeftButton);
+    ASSERT_TRUE(b.recu.has_value());
+    EXPECT_EQ(b.recu->TriDepart, 1);
+}
