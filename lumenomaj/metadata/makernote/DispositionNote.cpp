@@ -23,7 +23,6 @@ DispositionNote lue(qint32 position, qint32 type, bool grosBoutiste, BaseOffsets
 } // namespace
 
 DispositionNote dispositionNote(qint32 code, const QByteArray& note, bool fichierMM) {
-    using namespace Qt::Literals::StringLiterals;
     switch (code) {
     case FabricantCanon:
         return lue(0, 1, fichierMM);
