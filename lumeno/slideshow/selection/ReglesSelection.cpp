@@ -180,18 +180,16 @@ bool ReglesSelection::passeVideo(const ActPhoto& act) const {
 
 bool ReglesSelection::acceptee(const LignePreparee& l, const ActPhoto& act,
                                std::array<signed char, kLignesParContexte>& motsTrouves) const {
-    if (l.anneeDebut > 0 && l.anneeDebut < 2050) {
-        if (act.Annee < l.anneeDebut)
-            return false;
-        if (act.Annee == l.anneeDebut && l.moisDebut > 0 && l.moisDebut < 13 && act.Mois < l.moisDebut)
-            return false;
-    }
-    if (l.anneeFin > 0 && l.anneeFin < 2050) {
-        if (act.Annee > l.anneeFin)
-            return false;
-        if (act.Annee == l.anneeFin && l.moisFin > 0 && l.moisFin < 13 && act.Mois > l.moisFin)
-            return false;
-    }
+    // The month bounds hold for the bound's own year whatever it is: with no year-from, an undated
+    // record (year 0) before the month-from is rejected too.
+    if (l.anneeDebut > 0 && l.anneeDebut < 2050 && act.Annee < l.anneeDebut)
+        return false;
+    if (act.Annee == l.anneeDebut && l.moisDebut > 0 && l.moisDebut < 13 && act.Mois < l.moisDebut)
+        return false;
+    if (l.anneeFin > 0 && l.anneeFin < 2050 && act.Annee > l.anneeFin)
+        return false;
+    if (act.Annee == l.anneeFin && l.moisFin > 0 && l.moisFin < 13 && act.Mois > l.moisFin)
+        return false;
     if (l.dossier != QLatin1String("") && l.dossier != QLatin1String(" ") &&
         l.dossier != QLatin1String("  ")) {
         if (act.Rep.indexOf(l.dossier, 1) < 0)

@@ -227,6 +227,11 @@ TEST(SelectionRegles, Contexts) {
     motContexte.MotRecherche = "Sapin";
     EXPECT_EQ(selectionner(cat, motContexte), QStringList({"Sapin"})); // the context word is ignored
 
+    // A month-from without a year-from lets every dated record through but rejects the undated one.
+    EXPECT_EQ(selectionner(cat, avecContexte(contexte({{"*", "", "", "5", "", "", ""}}))),
+              QStringList({"Sapin", "Plage-Nice", "Port", "Mer", "Neige", "Racine", "ete-2004", "Bal",
+                           "Ensoleille"}));
+
     // Lines sharing a word each keep their own dates.
     EXPECT_EQ(selectionner(cat, avecContexte(contexte({{"*", "", "2003", "", "2003", "", "ne"},
                                                        {"*", "", "2004", "", "2004", "", "NE"}}))),
