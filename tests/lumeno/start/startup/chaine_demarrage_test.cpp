@@ -1,5 +1,6 @@
 #include "DossierProgramme.h"
 
+#include "EcritureReglages.h"
 #include "Horloge.h"
 #include "TexteFichier.h"
 
@@ -324,6 +325,105 @@ TEST(StartupChaine, DownloadMarkerIsClearedAtTheEndOfStartUp) {
     p.demarrer();
     EXPECT_FALSE(QFileInfo::exists(archive));
     EXPECT_FALSE(QFileInfo::exists(p.chemin("LumenoLog5.tmp")));
+}
+
+} // namespace
+
+namespace {
+
+TEST(StartupChaine, WindowTakesItsPlaceOrFullScreenFromTheSettings) {
+    struct Cas {
+        int etat, hauteur, largeur; // largeur as the window had it: the file keeps it + 500
+        bool pleinEcran;
+        int largeurAttendue; // twips
+    };
+    const Cas cas[] = {
+        {0, 9000, 13200, false, 13200}, // stored as 13700, read back as 13200
+        {0, 9000, 3500, false, 4000},   // stored as 4000, read back unchanged
+        {2, 9000, 13200, true, 0},
+    };
+    for (const Cas& c : cas) {
+        DossierProgramme p;
+        p.base().catalogue({{"2004-06-00001-Plage", 2004}});
+        ReglagesLumeno r = ReglagesLumeno::parDefaut();
+        r.racines[0] = {p.dossier.dossier("Photos"), true, true};
+        r.etatFenetre = c.etat;
+        r.hautFenetre = 1500;
+        r.gaucheFenetre = 1500;
+        r.hauteurFenetre = c.hauteur;
+        r.largeurFenetre = c.largeur;
+        ResultatsScan s;
+        s.dateScan = QDate::currentDate();
+        ASSERT_TRUE(ecrireReglages(p.chemin(), s, r));
+        FenetrePrincipale& f = p.demarrer();
+        EXPECT_EQ(f.isFullScreen(), c.pleinEcran);
+        if (!c.pleinEcran) {
+            EXPECT_EQ(f.width(), f.enPixels(c.largeurAttendue));
+            EXPECT_EQ(f.height(), f.enPixels(c.hauteur));
+            EXPECT_EQ(f.etatFenetre().largeurNormale, c.largeurAttendue);
+        }
+        EXPECT_TRUE(f.controles().Timer1->isActive());
+    }
+}
+
+TEST(StartupChaine, EntryErrorShowsInTheBottomLine) {
+    DossierProgramme p;
+    p.base().catalogue({{"2004-06-00001-Plage", 2004}});
+    EtatDemarrage e = p.etatParDefaut();
+    e.messageEntree =
+        QStringLiteral("Information Technique : Plantage pendant le traitement de la double instance.");
+    FenetrePrincipale& f = p.demarrer(e);
+    EXPECT_EQ(
+        f.controles().MessageBas->text(),
+        QStringLiteral(" . Information Technique : Plantage pendant le traitement de la double instance."));
+}
+
+TEST(StartupChaine, FileWithoutExtensionStillMovesTheProgramFolder) {
+    DossierProgramme p;
+    p.base().catalogue({{"2004-06-00001-Plage", 2004}});
+    const QString notes = p.dossier.fichier("Ailleurs/LISEZMOI", "texte");
+    EtatDemarrage e;
+    e.dossierProgramme = p.dossier.chemin("Ailleurs");
+    e.dossierExecutable = p.chemin();
+    e.fichierLigneCommande = notes;
+    int photos = 0;
+    auto f = std::make_unique<FenetrePrincipale>(e);
+    f->crochetsFenetre().finProgramme = [] {};
+    f->crochets().afficherPhoto = [&](const QString&) { ++photos; };
+    f->demarrer();
+    EXPECT_EQ(photos, 0);
+    EXPECT_EQ(f->etat().dossierProgramme, p.chemin());
+    EXPECT_EQ(QDir(p.dossier.chemin("Ailleurs")).entryList(QDir::Files), QStringList{"LISEZMOI"});
+}
+
+TEST(StartupChaine, ScreenSaverStartChecksItsSettingsAndTemplate) {
+    // The screen saver found its copy, which names a program folder without settings.
+    for (const bool reglages : {false, true}) {
+        DossierProgramme p;
+        p.modele().contextes(); // the screen saver's folder holds no program file
+        if (reglages)
+            p.reglages(p.dossier.dossier("Photos"), QDate::currentDate());
+        EtatDemarrage e = p.etatParDefaut();
+        e.modeVeille = true;
+        auto f = std::make_unique<FenetrePrincipale>(e);
+        f->crochetsFenetre().finProgramme = [&] { ++p.fins; };
+        f->crochets().demarrageVeille = [](EtatDemarrage& etat, EtatVeille&) {
+            etat.veilleActive = true;
+            return true;
+        };
+        f->demarrer();
+        ASSERT_EQ(p.boites->messages.size(), 1);
+        if (!reglages) {
+            EXPECT_EQ(p.boites->messages[0].titre, QStringLiteral("Problème technique Veille Ecran"));
+            EXPECT_EQ(p.fins, 1);
+        } else {
+            EXPECT_EQ(p.boites->messages[0].titre, QStringLiteral("Message d'information"));
+            EXPECT_TRUE(
+                p.boites->messages[0].texte.startsWith("Confirmation que Lumeno est utilisé pour la Veille"));
+            EXPECT_FALSE(QFileInfo::exists(p.chemin("Lumeno1.mdb"))); // no catalogue made outside the program
+            EXPECT_EQ(p.fins, 0);
+        }
+    }
 }
 
 } // namespace
