@@ -35,6 +35,10 @@ EcranConfig::EcranConfig(LiensConfig liens, QWidget* parent)
       liens_(std::move(liens)), message_(liens_.message), messageBas_(liens_.messageBas),
       base_(ReglagesLumeno::parDefaut()) {
     setObjectName(QStringLiteral("Frame1"));
+    // A screen over the photo: the desktop's own colours, not the black of the photo area.
+    QPalette couleurs = QApplication::palette();
+    couleurs.setResolveMask(~QPalette::ResolveMask(0)); // every role set here, none from the window
+    setPalette(couleurs);
     setAutoFillBackground(true);
     // The screen was designed for a small dialog font: its three columns fit in 13200 twips.
     QFont police = font();
