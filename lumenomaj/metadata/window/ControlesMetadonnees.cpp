@@ -110,14 +110,12 @@ void ControlesMetadonnees::construire(QWidget* f) {
     ChoixDossier = nomme(new QPushButton(QStringLiteral("Confirmer le dossier"), FrameInit), "ChoixDossier");
     ChoixDossier->setToolTip(QStringLiteral("Choisir les paramètres à droite avant de cliquer"));
     Quitter = nomme(new QPushButton(QStringLiteral("Quitter"), FrameInit), "Quitter");
-    ChargerPhoto = nomme(new QPushButton(QStringLiteral("Charger une photo"), FrameInit), "ChargerPhoto");
     auto* li = new QGridLayout(FrameInit);
     li->addWidget(FrameFichier, 0, 0, 3, 1);
     li->addWidget(FrameChoix, 0, 1);
     li->addWidget(Aide, 1, 1);
     auto* boutonsInit = new QHBoxLayout;
     boutonsInit->addWidget(ChoixDossier);
-    boutonsInit->addWidget(ChargerPhoto);
     boutonsInit->addWidget(Quitter);
     li->addLayout(boutonsInit, 2, 1);
 
@@ -241,7 +239,6 @@ void ControlesMetadonnees::construire(QWidget* f) {
     Modification->hide();
     Sauver->hide();
     Equilibre1->hide();
-    ChargerPhoto->hide();
 
     auto* principal = new QVBoxLayout(f);
     principal->addWidget(FrameInit);

@@ -37,7 +37,6 @@ struct ControlesMetadonnees {
     QPlainTextEdit* Aide;
     QPushButton* ChoixDossier;
     QPushButton* Quitter;
-    QPushButton* ChargerPhoto;
 
     QTabWidget* SSTab1;
     // XP fields.

@@ -111,7 +111,6 @@ void frmMain::DebutExif1(const OuvertureFenetre& ouverture) {
             return;
         }
         c_.IptcFile1->setEnabled(false);
-        c_.ChargerPhoto->hide();
         c_.ChoixDossier->show();
         pointerDossier(ouverture.dossier);
     } catch (const std::exception&) {
@@ -288,7 +287,6 @@ void frmMain::Modification_Click() {
     c_.FrameChoix->show();
     c_.FrameFichier->show();
     c_.Aide->show();
-    c_.ChargerPhoto->hide();
     c_.Quitter->hide();
     // The folder jobs are not started from the one-photo window.
     c_.ChoixDossier->hide();
