@@ -195,9 +195,13 @@ void ChaineDemarrage::etapeB() {
 // The program was started outside its folder. Returns false when start-up stops here.
 bool ChaineDemarrage::ligneCommandeHorsDossier() {
     if (etat_.fichierLigneCommande.isEmpty()) {
+        // Started from another folder (a desktop launcher starts in the home folder): the explorer
+        // shows that folder, but the data files stay the executable's, so nothing is ever written
+        // into the user's folder.
         if (crochets_.pointerExplorateur)
-            crochets_.pointerExplorateur(QDir::currentPath());
+            crochets_.pointerExplorateur(etat_.dossierProgramme);
         etat_.drapeauRacine = true;
+        demenagerVersExecutable();
         return true;
     }
     const QString fichier = etat_.fichierLigneCommande;
@@ -233,10 +237,14 @@ bool ChaineDemarrage::ligneCommandeHorsDossier() {
         }
     }
     // The data files are the executable's, never the user's photo folder's.
+    demenagerVersExecutable();
+    return true;
+}
+
+void ChaineDemarrage::demenagerVersExecutable() {
     if (!etat_.dossierExecutable.isEmpty())
         etat_.dossierProgramme = etat_.dossierExecutable;
     etat_.presence = PresenceFichiers::dans(etat_.dossierProgramme);
-    return true;
 }
 
 // Opens the catalogue, or makes it from the template. Returns whether step C follows.
@@ -417,9 +425,13 @@ void ChaineDemarrage::etapeH() {
         premier = catalogue_.premierNom();
     vue_.curseurAttente(false);
     if (!catalogue_.estOuvert()) {
-        // Nothing to show; the error stops the chain here.
+        // Nothing to show; the error stops the chain here, and says why.
         if (etat_.modeVeille)
             vue_.modeFenetre();
+        if (!etat_.presence.catalogue)
+            vue_.messageHaut(QStringLiteral("Erreur au Démarrage : il n'y a pas de Base de Données ") +
+                             NomsFichiers::catalogue + QStringLiteral(" dans le dossier ") +
+                             etat_.dossierProgramme);
         return;
     }
     if (!premier) {

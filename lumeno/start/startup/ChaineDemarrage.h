@@ -36,6 +36,7 @@ public:
 private:
     bool etapeA();
     bool ligneCommandeHorsDossier();
+    void demenagerVersExecutable();
     bool ouvrirCatalogue();
     void etapeC();
     void verificationScanAuto();

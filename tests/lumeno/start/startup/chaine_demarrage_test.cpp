@@ -427,3 +427,38 @@ TEST(StartupChaine, ScreenSaverStartChecksItsSettingsAndTemplate) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(StartupChaine, StartFromAnotherFolderWritesNothingThere) {
+    DossierProgramme p;
+    p.base().catalogue({{"2004-06-00001-Plage", 2004}});
+    const QString maison = p.dossier.dossier("Maison");
+    EtatDemarrage e;
+    e.dossierProgramme = maison;
+    e.dossierExecutable = p.chemin();
+    QStringList explorateur;
+    auto f = std::make_unique<FenetrePrincipale>(e);
+    f->crochetsFenetre().finProgramme = [&] { ++p.fins; };
+    f->crochets().pointerExplorateur = [&](const QString& d) { explorateur << d; };
+    f->demarrer();
+    EXPECT_EQ(explorateur.value(0), maison);
+    EXPECT_TRUE(QDir(maison).isEmpty());
+    EXPECT_EQ(p.fins, 0);
+    EXPECT_TRUE(f->etat().drapeauRacine);
+    // No slideshow: the buttons that lead to a search.
+    EXPECT_FALSE(f->controles().Timer1->isActive());
+    EXPECT_TRUE(f->controles().OuvreRecherche->isVisibleTo(f.get()));
+    EXPECT_FALSE(f->controles().Pause->isVisibleTo(f.get()));
+}
+
+TEST(StartupChaine, NoCatalogueAtAllIsSaid) {
+    DossierProgramme p;
+    p.programme().contextes();
+    FenetrePrincipale& f = p.demarrer();
+    EXPECT_TRUE(f.controles().Message->text().startsWith(
+        QStringLiteral("Erreur au Démarrage : il n'y a pas de Base de Données Lumeno1.mdb")));
+    EXPECT_FALSE(f.controles().Timer1->isActive());
+}
+
+} // namespace
