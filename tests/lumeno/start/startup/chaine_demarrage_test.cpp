@@ -462,3 +462,57 @@ TEST(StartupChaine, NoCatalogueAtAllIsSaid) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(StartupChaine, Timer2StatesCallTheirActions) {
+    DossierProgramme p;
+    p.base().catalogue({{"2004-06-00001-Plage", 2004}});
+    FenetrePrincipale& f = p.demarrer();
+    QStringList appels;
+    CrochetsDemarrage& c = f.crochets();
+    c.rechercheWeb = [&] { appels << "web"; };
+    c.ouvrirAide = [&] { appels << "aide"; };
+    c.supprimerTemporaireOutils = [&] { appels << "temporaire"; };
+    c.scanCatalogue = [&] { appels << "scan"; };
+    c.finEditionVisionneuse = [&] { appels << "edition"; };
+    c.afficherDeNouveau = [&] { appels << "affiche"; };
+    c.marche3 = [&] { appels << "marche3"; };
+    c.demarrerVideo = [&](const QString&) { appels << "video"; };
+    struct Cas {
+        int etat;
+        QString appel;
+        int etatApres;
+    };
+    const Cas cas[] = {{1, "video", 0},  {9, "web", 9},       {10, "aide", 10},    {16, "temporaire", 16},
+                       {20, "scan", 20}, {23, "edition", 23}, {24, "affiche", 24}, {26, "marche3", 26}};
+    for (const Cas& k : cas) {
+        appels.clear();
+        f.etat().differe = k.etat;
+        f.controles().Timer2->start(500);
+        f.Timer2_Timer();
+        EXPECT_EQ(appels, QStringList{k.appel}) << k.etat;
+        EXPECT_EQ(f.etat().differe, k.etatApres) << k.etat;
+        EXPECT_FALSE(f.controles().Timer2->isActive()) << k.etat;
+    }
+    EXPECT_EQ(f.controles().Message->text(), QStringLiteral("Enregistrement de la photo."));
+
+    // State 25 removes the metadata program's temporary photo before the next step.
+    p.dossier.fichier("prog/TemporaireIptc.jpg", "jpeg");
+    appels.clear();
+    f.etat().differe = 25;
+    f.Timer2_Timer();
+    EXPECT_FALSE(QFileInfo::exists(p.chemin("TemporaireIptc.jpg")));
+    EXPECT_EQ(appels, QStringList{"marche3"});
+
+    // An unknown state does nothing, and the timer runs on.
+    appels.clear();
+    f.etat().differe = 99;
+    f.controles().Timer2->start(500);
+    f.Timer2_Timer();
+    EXPECT_TRUE(appels.isEmpty());
+    EXPECT_TRUE(f.controles().Timer2->isActive());
+    EXPECT_EQ(f.etat().differe, 99);
+}
+
+} // namespace
