@@ -122,13 +122,6 @@ QString dossierTemporaire() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Without TZ the C library re-reads the zone file at every local-time request, and the dating
-    // asks for the current year for every file. --system-tz keeps the environment as it is.
-    bool fuseauSysteme = false;
-    for (int i = 1; i < argc; ++i)
-        fuseauSysteme |= qstrcmp(argv[i], "--system-tz") == 0;
-    if (!fuseauSysteme && !qEnvironmentVariableIsSet("TZ"))
-        qputenv("TZ", ":/etc/localtime");
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     int fichiers = 60000;
@@ -139,13 +132,10 @@ int main(int argc, char** argv) {
             fichiers = args[++i].toInt();
         else if (args[i] == QLatin1String("--program-folder") && i + 1 < args.size())
             dossierProgramme = args[++i];
-        else if (args[i] == QLatin1String("--system-tz"))
-            continue;
         else if (args[i] == QLatin1String("--runs") && i + 1 < args.size())
             tours = std::max(1, args[++i].toInt());
         else {
-            std::fprintf(stderr, "usage: %s [--files N | --program-folder DIR] [--runs N] [--system-tz]\n",
-                         argv[0]);
+            std::fprintf(stderr, "usage: %s [--files N | --program-folder DIR] [--runs N]\n", argv[0]);
             return 2;
         }
     }

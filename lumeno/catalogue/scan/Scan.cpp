@@ -206,6 +206,7 @@ void Scan::demarrer() {
     options_.genres.video = r.configCheck6;
     options_.genres.quickTime = r.quickTimeCheck17;
     options_.triAlpha = r.configCheckTri;
+    options_.anneeMaxi = Horloge::anneeMaxiPhotos();
     phase_ = Phase::Parcours;
     lancerAides();
 }
@@ -297,8 +298,10 @@ void Scan::travailler() {
             sortie = &traites_[i];
         }
         sortie->reserve(dossier->fichiers.size());
+        const DatationDossier datation =
+            daterDossier(dossier->chemin, dossier->longueurRacine, options_.anneeMaxi);
         for (const QString& nom : dossier->fichiers) {
-            if (std::optional<FichierTraite> f = traiterFichier(options_, *dossier, nom))
+            if (std::optional<FichierTraite> f = traiterFichier(options_, *dossier, datation, nom))
                 sortie->push_back(std::move(*f));
         }
     }

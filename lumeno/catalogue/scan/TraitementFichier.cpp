@@ -8,7 +8,7 @@
 #include "MotsNom.h"
 
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
-                                            const QString& nomFichier) {
+                                            const DatationDossier& datation, const QString& nomFichier) {
     const AnatomieNom anatomie = decouperNom(nomFichier);
     if (!anatomie.media)
         return std::nullopt;
@@ -31,8 +31,7 @@ std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, co
         return std::nullopt;
 
     const int n = int(anatomie.baseMarquee.size());
-    const Datation date =
-        dater(anatomie.baseMarquee, n, dossier.chemin, dossier.longueurRacine, options.format);
+    const Datation date = dater(anatomie.baseMarquee, n, datation, options.format, options.anneeMaxi);
 
     ClefTri::Entree entree;
     entree.code = date.code;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActPhoto.h"
+#include "Datation.h"
 #include "FormatDeclare.h"
 #include "GenresFichiers.h"
 
@@ -17,6 +18,7 @@ struct OptionsTraitement {
     OptionsGenres genres;
     FormatDeclare format;
     bool triAlpha = false; // ConfigCheckTri
+    int anneeMaxi = 0;     // the newest year a photo can carry, read once for the whole scan
 };
 
 // A folder met by the walk, with its root.
@@ -42,5 +44,6 @@ struct FichierTraite {
 };
 
 // Nothing for a file the catalogue ignores (unknown or gated kind, a comment too big or gone).
+// datation: daterDossier() of the folder, shared by all its files.
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
-                                            const QString& nomFichier);
+                                            const DatationDossier& datation, const QString& nomFichier);

@@ -1,28 +1,27 @@
 #include "Datation.h"
 
 #include "Horloge.h"
-#include "Nombres.h"
 
 #include <array>
 
 namespace {
 
-// Numbers inside names: the value of the leading digits after leading spaces, 0 when the text does
-// not begin with a digit (a sign is not a digit here: "-5" in a name is not a number).
-int valeurChiffres(QStringView texte) {
-    qsizetype i = 0;
-    while (i < texte.size() && texte[i] == QLatin1Char(' '))
-        ++i;
+// The value of the characters at a 1-based position, read in place: characters past either end
+// count as spaces, as fixed-position reads of short names do.
+int valeurA(QStringView texte, int position, int longueur) {
     int v = 0;
-    while (i < texte.size() && texte[i].isDigit() && texte[i].unicode() < 128) {
-        v = v * 10 + (texte[i].unicode() - u'0');
-        ++i;
+    bool chiffres = false;
+    for (int k = 0; k < longueur; ++k) {
+        const int i = position + k - 1;
+        const char16_t c = i >= 0 && i < texte.size() ? texte[i].unicode() : u' ';
+        if (c >= u'0' && c <= u'9') {
+            v = v * 10 + (c - u'0');
+            chiffres = true;
+        } else if (chiffres || c != u' ') {
+            break;
+        }
     }
     return v;
-}
-
-int valeurA(const QString& texte, int position, int longueur) {
-    return valeurChiffres(Nombres::milieu(texte, position, longueur));
 }
 
 bool estSeparateurDate(QChar c) {
@@ -97,63 +96,78 @@ QString nettoyerTexteMotsDossier(const QString& texte) {
     return t.size() < 5 ? QString() : t;
 }
 
+DatationDossier daterDossier(const QString& dossier, int racine, int anneeMaxi) {
+    DatationDossier d;
+    const QString relatif = dossier.size() > racine + 3 ? dossier.mid(racine + 1) : QString();
+    d.texteMotsSansDate = nettoyerTexteMotsDossier(relatif);
+    for (int q = 1; q <= relatif.size(); ++q) {
+        // Four characters starting with a blank hold at most three digits: never a year.
+        if (!relatif[q - 1].isDigit())
+            continue;
+        const int v = valeurA(relatif, q, 4);
+        if (v >= 1801 && v <= anneeMaxi) {
+            d.annee = v;
+            QString texteEntier = relatif;
+            texteEntier.replace(q - 1, 4, QStringLiteral("    "));
+            QString texteReste = relatif.mid(q + 3) + QString(9, QLatin1Char(' '));
+            d.mois = chercherMotMois(texteReste);
+            if (d.mois > 0) {
+                d.texteMotsDate = nettoyerTexteMotsDossier(texteReste);
+            } else {
+                texteEntier += QString(8, QLatin1Char(' '));
+                d.mois = chercherMotMois(texteEntier);
+                d.texteMotsDate = nettoyerTexteMotsDossier(texteEntier);
+            }
+            break;
+        }
+    }
+    return d;
+}
+
 Datation dater(const QString& base, int n, const QString& dossier, int racine, const FormatDeclare& format) {
+    const int anneeMaxi = Horloge::anneeMaxiPhotos();
+    return dater(base, n, daterDossier(dossier, racine, anneeMaxi), format, anneeMaxi);
+}
+
+Datation dater(const QString& base, int n, const DatationDossier& dossier, const FormatDeclare& format,
+               int anneeMaxi) {
     Datation d;
     d.baseBourree = base;
     if (n < 10)
         d.baseBourree += QString(10, QLatin1Char(' '));
-    const QString& b = d.baseBourree;
+    const QStringView b = d.baseBourree;
+    const auto caractere = [&b](int position) {
+        return position >= 1 && position <= b.size() ? b[position - 1] : QChar(u' ');
+    };
 
     // The declared pattern.
     const int p = format.positionAnnee;
     if (format.declare && p > 0 && p < n) {
         if (format.chiffresAnnee == 4) {
             d.annee = valeurA(b, p, 4);
-            if (d.annee > 1800 && d.annee <= Horloge::anneeMaxiPhotos())
+            if (d.annee > 1800 && d.annee <= anneeMaxi)
                 d.code = DateFormatDeclare;
         } else {
             // A 2-digit year belongs to this century unless that would be in the future.
             const int y = valeurA(b, p, 2);
             if (y > 0) {
-                d.annee = 2000 + y <= Horloge::anneeMaxiPhotos() ? 2000 + y : 1900 + y;
+                d.annee = 2000 + y <= anneeMaxi ? 2000 + y : 1900 + y;
                 d.code = DateFormatDeclare;
             }
         }
         // A pattern without "MM" has no month position: nothing to check there.
-        if (format.positionMois > 0 && estSeparateurDate(Nombres::caractere(b, format.positionMois)))
+        if (format.positionMois > 0 && estSeparateurDate(caractere(format.positionMois)))
             d.code = SansDate;
     }
 
     // The standard dated names.
     if (d.code == SansDate) {
         const int v = valeurA(b, 1, 4);
-        if (anneeNomValide(v)) {
+        if (v > 1799 && v <= anneeMaxi) {
             d.annee = v;
-            d.code = estSeparateurDate(Nombres::caractere(b, 5)) ? DateNomStandard : DateNomSansSeparateur;
+            d.code = estSeparateurDate(caractere(5)) ? DateNomStandard : DateNomSansSeparateur;
         } else {
             d.annee = 0;
-        }
-    }
-
-    // The folder path below the root.
-    const QString relatif = dossier.size() > racine + 3 ? dossier.mid(racine + 1) : QString();
-    QString texteEntier;
-    QString texteReste;
-    if (d.code == SansDate && !relatif.isEmpty()) {
-        d.annee = 0;
-        for (int q = 1; q <= relatif.size(); ++q) {
-            // Four characters starting with a blank hold at most three digits: never a year.
-            if (!relatif[q - 1].isDigit())
-                continue;
-            const int v = valeurA(relatif, q, 4);
-            if (anneeDossierValide(v)) {
-                d.annee = v;
-                d.code = DateDossier;
-                texteEntier = relatif;
-                texteEntier.replace(q - 1, 4, QStringLiteral("    "));
-                texteReste = relatif.mid(q + 3) + QString(9, QLatin1Char(' '));
-                break;
-            }
         }
     }
 
@@ -169,22 +183,19 @@ Datation dater(const QString& base, int n, const QString& dossier, int racine, c
             d.mois = moisBorne(valeurA(b, format.positionMois, 2));
         }
         break;
-    case DateDossier: {
-        d.mois = chercherMotMois(texteReste);
-        if (d.mois > 0) {
-            d.texteMotsDossier = nettoyerTexteMotsDossier(texteReste);
-        } else {
-            texteEntier += QString(8, QLatin1Char(' '));
-            d.mois = chercherMotMois(texteEntier);
-            d.texteMotsDossier = nettoyerTexteMotsDossier(texteEntier);
-        }
-        return d;
-    }
     default:
+        // The folder path below the root.
+        if (dossier.annee > 0) {
+            d.code = DateDossier;
+            d.annee = dossier.annee;
+            d.mois = dossier.mois;
+            d.texteMotsDossier = dossier.texteMotsDate;
+            return d;
+        }
         d.annee = 0;
         d.mois = 0;
         break;
     }
-    d.texteMotsDossier = nettoyerTexteMotsDossier(relatif);
+    d.texteMotsDossier = dossier.texteMotsSansDate;
     return d;
 }

@@ -1,5 +1,7 @@
 #include "MotsNom.h"
 
+#include <QVarLengthArray>
+
 #include <array>
 
 namespace {
@@ -95,39 +97,58 @@ QString capitaliser(const QString& mot) {
 }
 
 QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBourree) {
-    const QString t = plierTexte(texteMotsDossier + QLatin1Char(' ') + baseBourree);
+    // The folded source is built once in a local buffer; each slot is then a stretch of it.
+    QVarLengthArray<QChar, 256> plie;
+    plie.reserve(texteMotsDossier.size() + 1 + baseBourree.size());
+    for (QChar c : texteMotsDossier)
+        plie.append(plier(c));
+    plie.append(QLatin1Char(' '));
+    for (QChar c : baseBourree)
+        plie.append(plier(c));
+    qsizetype debut = 0;
+    qsizetype fin = plie.size();
+    while (debut < fin && plie[debut].isSpace())
+        ++debut;
+    while (fin > debut && plie[fin - 1].isSpace())
+        --fin;
+    const QStringView t(plie.constData() + debut, fin - debut);
     if (t.size() <= 2)
         return {};
     const auto car = [&t](qsizetype i) { return i < t.size() ? t[i] : QLatin1Char(' '); };
 
-    // Each word is built in its slot; a word that ends shorter than 2 characters is restarted in
-    // the same slot, a finished one moves the building to the next slot, the 21st to the first.
-    std::array<QString, kEmplacements> emplacements;
+    // A word that ends shorter than 2 characters is restarted in the same slot, a finished one
+    // moves the building to the next slot, the 21st to the first. A word is always a stretch of
+    // the folded text: where it starts and how long it is.
+    struct Etendue {
+        qsizetype debut = 0;
+        qsizetype longueur = 0;
+    };
+    std::array<Etendue, kEmplacements> emplacements{};
     int j = 0;
-    emplacements[j] = t[0];
+    emplacements[j] = {0, 1};
     for (qsizetype i = 1; i < t.size(); ++i) {
         const QChar c = t[i];
         if (memeClasse(c, car(i + 1))) {
-            emplacements[j] += c;
-        } else if (emplacements[j].size() < 2) {
-            emplacements[j] = c;
+            ++emplacements[j].longueur;
+        } else if (emplacements[j].longueur < 2) {
+            emplacements[j] = {i, 1};
         } else {
-            emplacements[j] += c;
+            ++emplacements[j].longueur;
             if (i + 1 < t.size()) {
                 j = (j + 1) % kEmplacements;
                 ++i;
-                emplacements[j] = t[i];
+                emplacements[j] = {i, 1};
             }
         }
     }
 
     QStringList mots;
-    for (const QString& e : emplacements) {
-        if (e.size() < 3)
+    for (const Etendue& e : emplacements) {
+        if (e.longueur < 3)
             continue;
-        const QString m = capitaliser(e.trimmed());
-        if (!m.isEmpty())
-            mots.append(m);
+        const QStringView mot = t.mid(e.debut, e.longueur).trimmed();
+        if (!mot.isEmpty())
+            mots.append(capitaliser(mot.toString()));
     }
     return mots;
 }

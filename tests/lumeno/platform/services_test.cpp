@@ -36,6 +36,22 @@ TEST(Horloge, CanBeFixedAndRestored) {
     EXPECT_GE(Horloge::anneeCourante(), 2026);
 }
 
+// The system year is kept between reads, yet a fixed clock takes effect at once and the system
+// year comes back as soon as the clock is restored.
+TEST(Horloge, CachedSystemYearNeverHidesAFixedClock) {
+    Horloge::fixer({});
+    const int systeme = QDate::currentDate().year();
+    EXPECT_EQ(Horloge::anneeCourante(), systeme);
+    EXPECT_EQ(Horloge::anneeCourante(), systeme); // from the cache
+    for (const int annee : {1999, 2041}) {
+        Horloge::fixer([annee] { return QDateTime(QDate(annee, 1, 1), QTime(0, 0)); });
+        EXPECT_EQ(Horloge::anneeCourante(), annee);
+        EXPECT_EQ(Horloge::anneeMaxiPhotos(), annee + 1);
+    }
+    Horloge::fixer({});
+    EXPECT_EQ(Horloge::anneeMaxiPhotos(), systeme + 1);
+}
+
 TEST(Hasard, FixedSourceDrivesTheDrawsAndStaysInRange) {
     Hasard::fixer([] { return 0.5; });
     EXPECT_EQ(Hasard::entier(11), 5);
