@@ -95,6 +95,41 @@ bool Catalogue::ecrirePrepare(const ActPhoto& act, int tri) {
     }
 }
 
+LigneCatalogue LigneCatalogue::depuis(const ActPhoto& act) {
+    LigneCatalogue l;
+    l.Clef = act.Clef.toUtf8();
+    l.Nom = act.Nom.toUtf8();
+    l.Rep = act.Rep.toUtf8();
+    l.Annee = act.Annee;
+    l.Mois = act.Mois;
+    l.Type = act.Type.toUtf8();
+    l.Valide = act.Valide;
+    l.Rab = act.Rab.toUtf8();
+    l.Mots = act.Mots.toUtf8();
+    return l;
+}
+
+void Catalogue::ecrireLigne(const LigneCatalogue& l, int tri) {
+    if (!insertion_)
+        insertion_ = std::make_unique<SqliteStatement>(base_, Insertion);
+    // Every parameter is bound again for each row, so the statement is only rewound.
+    SqliteStatement& r = *insertion_;
+    r.bindUtf8(1, l.Clef);
+    r.bindUtf8(2, l.Nom);
+    r.bindUtf8(3, l.Rep);
+    r.bind(4, std::int64_t(l.Annee));
+    r.bind(5, std::int64_t(l.Mois));
+    r.bindUtf8(6, l.Type);
+    r.bind(7, std::int64_t(l.Valide));
+    r.bindUtf8(8, l.Rab);
+    if (tri > 0)
+        r.bind(9, std::int64_t(tri));
+    else
+        r.bindNull(9);
+    r.bindUtf8(10, l.Mots);
+    r.runAndRewind();
+}
+
 void Catalogue::numeroter() {
     SqliteTransaction transaction(base_);
     SqliteStatement ordre(base_, "SELECT \"N°\" FROM Table1 ORDER BY Clef, \"N°\"");

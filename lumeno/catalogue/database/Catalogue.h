@@ -8,6 +8,23 @@
 
 #include <memory>
 
+// A Table1 row ready for a bulk write: the record after the writer's limits, its texts already in
+// the file's own encoding (UTF-8). Made on any thread; writing it costs the engine no conversion.
+struct LigneCatalogue {
+    QByteArray Clef;
+    QByteArray Nom;
+    QByteArray Rep;
+    int Annee = 0;
+    int Mois = 0;
+    QByteArray Type;
+    int Valide = 0;
+    QByteArray Rab;
+    QByteArray Mots;
+
+    // From a record that already went through EcritureEnregistrement::preparer().
+    static LigneCatalogue depuis(const ActPhoto& prepare);
+};
+
 // The catalogue file: Table1 (one row a catalogued file), Table2 (words found), Table3 (years
 // found), Table4 (months found). Errors of the engine throw SqliteError unless said otherwise.
 class Catalogue {
@@ -39,6 +56,10 @@ public:
     bool BddEcrit(const ActPhoto& act, int tri = 0);
     // The same for a record that already went through EcritureEnregistrement::preparer().
     bool ecrirePrepare(const ActPhoto& act, int tri);
+
+    // The same for a row already in the file's encoding; Complement, Futur and Information get
+    // their fixed texts. Errors of the engine throw.
+    void ecrireLigne(const LigneCatalogue& ligne, int tri);
 
     // The numbering pass: Tri = 1, 2, 3 … in key order.
     void numeroter();

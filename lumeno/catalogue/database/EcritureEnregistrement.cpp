@@ -13,11 +13,19 @@ const QString NomTropLong = QStringLiteral(
     "===>  Le Nom de la Photo est trop long pour Lumeno. Le réduire ou se plaindre auprès du support "
     "technique. ");
 
+QString repStocke(const QString& rep) {
+    if (rep.isEmpty())
+        return RepVide;
+    return rep.size() > LongueurMaxiRep ? RepTropLong : rep;
+}
+
+QString rabStocke(const QString& rab) {
+    return rab.size() == 4 ? rab.mid(1) : rab;
+}
+
 ActPhoto preparer(ActPhoto act) {
-    if (act.Rab.size() == 4)
-        act.Rab = act.Rab.mid(1);
-    if (act.Rep.isEmpty())
-        act.Rep = RepVide;
+    act.Rab = rabStocke(act.Rab);
+    act.Rep = repStocke(act.Rep);
     if (act.Nom.isEmpty())
         act.Nom = NomVide;
     if (act.Type.isEmpty())
@@ -27,8 +35,6 @@ ActPhoto preparer(ActPhoto act) {
     act.Complement = QStringLiteral("...");
     if (act.Clef.size() > LongueurMaxiClef)
         act.Clef.truncate(LongueurMaxiClef);
-    if (act.Rep.size() > LongueurMaxiRep)
-        act.Rep = RepTropLong;
     if (act.Nom.size() > LongueurMaxiNom)
         act.Nom = NomTropLong;
     if (act.Mois > 12 || act.Mois < 0)

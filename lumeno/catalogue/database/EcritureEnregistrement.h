@@ -22,4 +22,8 @@ extern const QString NomTropLong;
 // outside 0-12 becomes 0, Complement is "..." and Futur and Information are ".". Tri is kept.
 ActPhoto preparer(ActPhoto act);
 
+// The folder and root-length fields as preparer() stores them: the same for every file of a folder.
+QString repStocke(const QString& rep);
+QString rabStocke(const QString& rab);
+
 } // namespace EcritureEnregistrement

@@ -1,6 +1,8 @@
 #include "OrdreClef.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace OrdreClef {
 
@@ -16,7 +18,17 @@ int comparer(const QByteArray& a, const QByteArray& b) {
     const qsizetype n = std::min(a.size(), b.size());
     const auto* pa = reinterpret_cast<const unsigned char*>(a.constData());
     const auto* pb = reinterpret_cast<const unsigned char*>(b.constData());
-    for (qsizetype i = 0; i < n; ++i) {
+    // Keys of one folder share a long start: equal stretches are skipped eight bytes at a time.
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t x;
+        std::uint64_t y;
+        std::memcpy(&x, pa + i, 8);
+        std::memcpy(&y, pb + i, 8);
+        if (x != y)
+            break;
+    }
+    for (; i < n; ++i) {
         const int d = int(replie(pa[i])) - int(replie(pb[i]));
         if (d != 0)
             return d;

@@ -116,6 +116,10 @@ void SqliteStatement::bind(int index, const QString& text) {
         sqlite3_bind_text16(stmt_, index, text.utf16(), static_cast<int>(text.size() * 2), SQLITE_TRANSIENT));
 }
 
+void SqliteStatement::bindUtf8(int index, const QByteArray& text) {
+    check(sqlite3_bind_text(stmt_, index, text.constData(), static_cast<int>(text.size()), SQLITE_STATIC));
+}
+
 void SqliteStatement::bind(int index, std::int64_t value) {
     check(sqlite3_bind_int64(stmt_, index, value));
 }
@@ -136,6 +140,16 @@ bool SqliteStatement::step() {
 void SqliteStatement::run() {
     step();
     reset();
+}
+
+void SqliteStatement::runAndRewind() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_DONE || rc == SQLITE_ROW) {
+        sqlite3_reset(stmt_);
+        return;
+    }
+    sqlite3_reset(stmt_);
+    fail(db_, rc, sqlite3_sql(stmt_));
 }
 
 void SqliteStatement::reset() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -62,6 +63,9 @@ public:
 
     // Parameters are numbered from 1.
     void bind(int index, const QString& text);
+    // UTF-8 text the caller keeps unchanged until the statement has run: the engine neither copies
+    // nor converts it.
+    void bindUtf8(int index, const QByteArray& text);
     void bind(int index, std::int64_t value);
     void bindNull(int index);
 
@@ -71,6 +75,9 @@ public:
     void run();
     // Rewinds the statement and clears its parameters for the next use.
     void reset();
+    // Runs a statement that returns no rows and rewinds it, its parameters left bound: for a caller
+    // that binds every parameter again before each run.
+    void runAndRewind();
 
     int columnCount() const;
     int columnIndex(const char* name) const; // -1 when absent

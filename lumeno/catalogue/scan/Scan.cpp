@@ -52,12 +52,6 @@ bool dossierLisible(const QString& chemin) {
     return info.isDir() && info.isReadable() && info.isExecutable();
 }
 
-bool estTypeListeMusique(const QString& type) {
-    static const QStringList types = {QStringLiteral("Mp3"), QStringLiteral("MP3"), QStringLiteral("mp3"),
-                                      QStringLiteral("mp2"), QStringLiteral("rmi"), QStringLiteral("wma")};
-    return types.contains(type);
-}
-
 // Flushes a finished file to the disk before it is renamed into place.
 bool synchroniser(const QString& chemin) {
     const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY);
@@ -298,10 +292,9 @@ void Scan::travailler() {
             sortie = &traites_[i];
         }
         sortie->reserve(dossier->fichiers.size());
-        const DatationDossier datation =
-            daterDossier(dossier->chemin, dossier->longueurRacine, options_.anneeMaxi);
+        const ContexteDossier contexte = preparerDossier(options_, *dossier);
         for (const QString& nom : dossier->fichiers) {
-            if (std::optional<FichierTraite> f = traiterFichier(options_, *dossier, datation, nom))
+            if (std::optional<FichierTraite> f = traiterFichier(options_, *dossier, contexte, nom))
                 sortie->push_back(std::move(*f));
         }
     }
@@ -329,6 +322,7 @@ void Scan::traiterFichiers() {
 }
 
 void Scan::retenirDansOrdreDuParcours() {
+    const QByteArray motsVides = EcritureEnregistrement::MotsVides.toUtf8();
     for (std::vector<FichierTraite>& dossier : traites_) {
         for (FichierTraite& f : dossier) {
             if (f.playlist) {
@@ -342,7 +336,7 @@ void Scan::retenirDansOrdreDuParcours() {
                 for (const QString& mot : f.mots)
                     tables_.ajouterMot(mot);
             } else {
-                f.act.Mots = EcritureEnregistrement::MotsVides;
+                f.ligne.Mots = motsVides;
             }
             ++resultat_.fichiersAcceptes;
             if (resultat_.fichiersAcceptes < p_.limiteEnregistrements)
@@ -368,15 +362,15 @@ bool Scan::construireCatalogue(const QString& chemin, const std::vector<const Fi
         int tri = 0;
         for (const FichierTraite* fiche : ordre) {
             const FichierTraite& f = *fiche;
-            if (!catalogue.ecrirePrepare(f.act, ++tri))
-                throw SqliteError(0, "row refused");
-            const int annee = f.act.Annee;
+            catalogue.ecrireLigne(f.ligne, ++tri);
+            const int annee = f.ligne.Annee;
             if (annee > 1800 && annee < 2200) {
                 resultat_.anneeMaxi = std::max(resultat_.anneeMaxi, annee);
                 resultat_.anneeMini = std::min(resultat_.anneeMini, annee);
             }
-            if (lignesMusique.size() < MusiquesMaxi && estTypeListeMusique(f.act.Type)) {
-                const bool dateIncertaine = f.act.Valide == 2 || f.act.Valide == 3 || f.act.Valide == 4;
+            if (lignesMusique.size() < MusiquesMaxi && f.listeMusique) {
+                const int v = f.ligne.Valide;
+                const bool dateIncertaine = v == 2 || v == 3 || v == 4;
                 lignesMusique.append((dateIncertaine ? QStringLiteral("1") : QStringLiteral("0")) +
                                      f.chemin());
             }
@@ -466,7 +460,7 @@ void Scan::conclure() {
     // the order in which the walk met them.
     std::vector<const FichierTraite*> ordre = fiches_;
     std::stable_sort(ordre.begin(), ordre.end(), [](const FichierTraite* a, const FichierTraite* b) {
-        return OrdreClef::avant(a->act.Clef, b->act.Clef);
+        return OrdreClef::avant(a->ligne.Clef, b->ligne.Clef);
     });
     QStringList musiques;
     if (annule_.load() || !construireCatalogue(cheminTemporaire, ordre, musiques)) {

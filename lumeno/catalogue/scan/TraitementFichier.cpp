@@ -7,8 +7,25 @@
 #include "ListeDossier.h"
 #include "MotsNom.h"
 
+namespace {
+
+bool estTypeListeMusique(const QString& type) {
+    return type == QLatin1String("Mp3") || type == QLatin1String("MP3") || type == QLatin1String("mp3") ||
+           type == QLatin1String("mp2") || type == QLatin1String("rmi") || type == QLatin1String("wma");
+}
+
+} // namespace
+
+ContexteDossier preparerDossier(const OptionsTraitement& options, const DossierParcouru& dossier) {
+    ContexteDossier c;
+    c.datation = daterDossier(dossier.chemin, dossier.longueurRacine, options.anneeMaxi);
+    c.rep = EcritureEnregistrement::repStocke(dossier.chemin).toUtf8();
+    c.rab = EcritureEnregistrement::rabStocke(dossier.rab).toUtf8();
+    return c;
+}
+
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
-                                            const DatationDossier& datation, const QString& nomFichier) {
+                                            const ContexteDossier& contexte, const QString& nomFichier) {
     const AnatomieNom anatomie = decouperNom(nomFichier);
     if (!anatomie.media)
         return std::nullopt;
@@ -31,7 +48,8 @@ std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, co
         return std::nullopt;
 
     const int n = int(anatomie.baseMarquee.size());
-    const Datation date = dater(anatomie.baseMarquee, n, datation, options.format, options.anneeMaxi);
+    const Datation date =
+        dater(anatomie.baseMarquee, n, contexte.datation, options.format, options.anneeMaxi);
 
     ClefTri::Entree entree;
     entree.code = date.code;
@@ -48,17 +66,20 @@ std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, co
     f.cleMois = ClefTri::cleMois(date.mois);
     f.mots = extraireMots(date.texteMotsDossier, date.baseBourree);
 
-    ActPhoto& act = f.act;
+    ActPhoto act;
     act.Clef = ClefTri::construire(entree);
     act.Nom = date.baseBourree;
-    act.Rep = dossier.chemin;
     act.Annee = date.annee;
     act.Mois = date.mois;
     act.Type = type;
     act.Valide = date.code;
-    act.Rab = dossier.rab;
     act.Mots = texteMots(f.mots);
     act = EcritureEnregistrement::preparer(std::move(act));
+    f.ligne = LigneCatalogue::depuis(act);
+    // The folder's fields are the same for all its files.
+    f.ligne.Rep = contexte.rep;
+    f.ligne.Rab = contexte.rab;
+    f.listeMusique = estTypeListeMusique(type);
     return f;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ActPhoto.h"
+#include "Catalogue.h"
 #include "Datation.h"
 #include "FormatDeclare.h"
 #include "GenresFichiers.h"
@@ -30,12 +31,21 @@ struct DossierParcouru {
     QStringList fichiers;
 };
 
+// What every file of a folder shares, worked out once per folder by the thread that takes it.
+struct ContexteDossier {
+    DatationDossier datation; // daterDossier() of the folder
+    QByteArray rep;           // Rep and Rab as stored
+    QByteArray rab;
+};
+ContexteDossier preparerDossier(const OptionsTraitement& options, const DossierParcouru& dossier);
+
 struct FichierTraite {
     bool playlist = false;                    // a playlist: only its path counts
+    bool listeMusique = false;                // a music type listed in the music list file
     const DossierParcouru* dossier = nullptr; // its folder
     QString nomFichier;                       // the real file name
-    ActPhoto act;     // the row, writer's limits applied, Mots as if the file gets its words
-    int cleAnnee = 0; // the year and month keys for the found lists
+    LigneCatalogue ligne; // the row, writer's limits applied, Mots as if the file gets its words
+    int cleAnnee = 0;     // the year and month keys for the found lists
     int cleMois = 0;
     QStringList mots; // the file's words, in slot order
 
@@ -44,6 +54,5 @@ struct FichierTraite {
 };
 
 // Nothing for a file the catalogue ignores (unknown or gated kind, a comment too big or gone).
-// datation: daterDossier() of the folder, shared by all its files.
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
-                                            const DatationDossier& datation, const QString& nomFichier);
+                                            const ContexteDossier& contexte, const QString& nomFichier);
