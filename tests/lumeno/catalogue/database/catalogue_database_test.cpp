@@ -300,3 +300,49 @@ TEST_F(CatalogueTest, MemoryKeyOrderMatchesTheDatabaseOrder) {
         surTextes << QString::number(i);
     EXPECT_EQ(surTextes, attendu);
 }
+
+// The bulk writer takes rows already prepared and converted on other threads; what it stores is
+// what the record writer stores for the same record, field for field.
+TEST_F(CatalogueTest, PreparedRowsAreStoredAsTheRecordWriterStoresThem) {
+    std::vector<ActPhoto> cas;
+    cas.push_back(enregistrement(QStringLiteral("2004-06Été/Noël5"), QStringLiteral("Noël à Paris\x02")));
+    ActPhoto vide = enregistrement(QStringLiteral("9999-005"), QString(), QString());
+    vide.Type.clear();
+    vide.Mots.clear();
+    vide.Rab = QStringLiteral(" 100");
+    cas.push_back(vide);
+    ActPhoto long_ = enregistrement(QString(300, QLatin1Char('k')), QString(150, QLatin1Char('n')),
+                                    QStringLiteral("/") + QString(240, QLatin1Char('r')));
+    long_.Mois = 14;
+    cas.push_back(long_);
+    cas.push_back(enregistrement(QStringLiteral("2004-06東京\U0001F600x5"), QStringLiteral("東京 'quote\""),
+                                 QStringLiteral("/p/l'été")));
+
+    {
+        SqliteTransaction transaction(catalogue->base());
+        int tri = 0;
+        for (const ActPhoto& a : cas) {
+            ++tri;
+            ASSERT_TRUE(catalogue->BddEcrit(a, tri));
+            const ActPhoto prepare = EcritureEnregistrement::preparer(a);
+            LigneCatalogue ligne = LigneCatalogue::depuis(prepare);
+            // The scan gives each file its folder's stored fields.
+            ligne.Rep = EcritureEnregistrement::repStocke(a.Rep).toUtf8();
+            ligne.Rab = EcritureEnregistrement::rabStocke(a.Rab).toUtf8();
+            catalogue->ecrireLigne(ligne, tri);
+        }
+        transaction.commit();
+    }
+
+    SqliteStatement r(catalogue->base(), "SELECT * FROM Table1 ORDER BY \"N°\"");
+    std::vector<QStringList> lignes;
+    while (r.step()) {
+        QStringList champs;
+        for (int c = 1; c < r.columnCount(); ++c)
+            champs << (r.isNull(c) ? QStringLiteral("<null>") : r.text(c));
+        lignes.push_back(champs);
+    }
+    ASSERT_EQ(lignes.size(), 2 * cas.size());
+    for (size_t i = 0; i < cas.size(); ++i)
+        EXPECT_EQ(lignes[2 * i + 1], lignes[2 * i]) << cas[i].Clef.left(20).toStdString();
+}
