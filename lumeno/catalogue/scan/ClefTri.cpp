@@ -41,47 +41,64 @@ CompteurReste compteurEtReste(const QString& baseBourree) {
 }
 
 QString construire(const Entree& e) {
-    // "AAAA-MM": 7 characters.
-    QString debut = QString::number(cleAnnee(e.annee)).rightJustified(4, QLatin1Char('0'));
-    const int mois = cleMois(e.mois);
-    debut += QLatin1Char('-');
-    debut += QLatin1Char(char('0' + mois / 10));
-    debut += QLatin1Char(char('0' + mois % 10));
-
+    // Built in one text: the key of every file is made this way.
+    const QStringView base = e.baseBourree;
     QString clef;
-    if (4 + 2 + e.relatif.size() + e.baseBourree.size() > LongueurMaxi) {
-        clef = (debut + e.relatif + e.baseBourree).left(LongueurCoupee);
+    clef.reserve(4 + 1 + 2 + 2 + e.relatif.size() + base.size() + 10 + 2);
+    // "AAAA-MM": 7 characters; the year key always has 4 digits.
+    const int annee = cleAnnee(e.annee);
+    const int mois = cleMois(e.mois);
+    const char debut[] = {char('0' + annee / 1000),
+                          char('0' + annee / 100 % 10),
+                          char('0' + annee / 10 % 10),
+                          char('0' + annee % 10),
+                          '-',
+                          char('0' + mois / 10),
+                          char('0' + mois % 10)};
+    clef.append(QLatin1StringView(debut, 7));
+
+    if (4 + 2 + e.relatif.size() + base.size() > LongueurMaxi) {
+        clef += e.relatif;
+        clef += base;
+        clef.truncate(LongueurCoupee);
     } else {
         switch (e.code) {
         case 1:
-            if (e.n < 8)
-                clef = debut + e.relatif;
-            else if (e.triAlpha)
-                clef = debut + e.relatif + e.baseBourree.mid(7);
-            else {
+            clef += e.relatif;
+            if (e.n < 8) {
+            } else if (e.triAlpha) {
+                clef += base.mid(std::min<qsizetype>(7, base.size()));
+            } else {
                 const CompteurReste cr = compteurEtReste(e.baseBourree);
-                clef = debut + e.relatif + cr.compteur + cr.reste;
+                clef += cr.compteur;
+                clef += cr.reste;
             }
             break;
         case 5:
-            clef = e.n > 6 ? debut + e.relatif + e.baseBourree.mid(6) : debut + e.relatif;
+            clef += e.relatif;
+            if (e.n > 6)
+                clef += base.mid(std::min<qsizetype>(6, base.size()));
             break;
         case 2:
         case 3:
             if (e.jourEnSeptieme) {
-                clef = debut + e.baseBourree.mid(6, 2) + e.relatif + e.baseBourree;
+                if (base.size() > 6)
+                    clef += base.mid(6, std::min<qsizetype>(2, base.size() - 6));
+                clef += e.relatif;
+                clef += base;
                 break;
             }
             [[fallthrough]];
         default:
-            clef = debut + e.relatif + e.baseBourree;
+            clef += e.relatif;
+            clef += base;
             break;
         }
         if (clef.size() > LongueurCoupee)
             clef.truncate(LongueurCoupee);
     }
     // A comment sorts just before the photo of the same name.
-    clef += estTypeCommentaire(e.type) ? QStringLiteral("00") : QStringLiteral("5");
+    clef += estTypeCommentaire(e.type) ? QLatin1StringView("00") : QLatin1StringView("5");
     return clef;
 }
 

@@ -52,10 +52,12 @@ ListeDossier listerDossier(const QString& chemin) {
                 type = S_ISDIR(st.st_mode) ? DT_DIR : (S_ISREG(st.st_mode) ? DT_REG : DT_UNKNOWN);
             }
         }
+        // Names are UTF-8 on Linux, as QFile::decodeName reads them; decoded directly, without a
+        // converter set up for each name.
         if (type == DT_REG)
-            liste.fichiers.append(QFile::decodeName(nom));
+            liste.fichiers.append(QString::fromUtf8(nom));
         else if (type == DT_DIR)
-            liste.sousDossiers.append(QFile::decodeName(nom));
+            liste.sousDossiers.append(QString::fromUtf8(nom));
     }
     ::closedir(d);
     std::sort(liste.fichiers.begin(), liste.fichiers.end(), ordreNoms);
