@@ -155,9 +155,12 @@ QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBou
 
 QString texteMots(const QStringList& mots) {
     QString texte;
+    texte.reserve(81);
     for (const QString& m : mots) {
-        if (texte.size() + m.size() < 81)
-            texte += m + QLatin1Char('-');
+        if (texte.size() + m.size() < 81) {
+            texte += m;
+            texte += QLatin1Char('-');
+        }
     }
     return texte;
 }
