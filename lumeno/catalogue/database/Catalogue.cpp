@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <string>
+
 namespace {
 
 // Key order ignores ASCII letter case, so "plage" and "Plage" folders sit together. Tri is the
@@ -41,6 +43,37 @@ constexpr char Insertion[] =
     "INSERT INTO Table1 (Clef, Nom, Rep, Annee, Mois, Type, Valide, Rab, Tri, Mots, Complement, Futur, "
     "Information) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, '...', '.', '.')";
 
+constexpr int LignesParLot = 32;
+
+std::string insertionParLot() {
+    std::string sql =
+        "INSERT INTO Table1 (Clef, Nom, Rep, Annee, Mois, Type, Valide, Rab, Tri, Mots, Complement, "
+        "Futur, Information) VALUES ";
+    for (int i = 0; i < LignesParLot; ++i) {
+        if (i > 0)
+            sql += ", ";
+        sql += "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '...', '.', '.')";
+    }
+    return sql;
+}
+
+// Binds one row from parameter premier on, in the order of the insertion's columns.
+void lier(SqliteStatement& r, int premier, const LigneCatalogue& l, int tri) {
+    r.bindUtf8(premier, l.Clef);
+    r.bindUtf8(premier + 1, l.Nom);
+    r.bindUtf8(premier + 2, l.Rep);
+    r.bind(premier + 3, std::int64_t(l.Annee));
+    r.bind(premier + 4, std::int64_t(l.Mois));
+    r.bindUtf8(premier + 5, l.Type);
+    r.bind(premier + 6, std::int64_t(l.Valide));
+    r.bindUtf8(premier + 7, l.Rab);
+    if (tri > 0)
+        r.bind(premier + 8, std::int64_t(tri));
+    else
+        r.bindNull(premier + 8);
+    r.bindUtf8(premier + 9, l.Mots);
+}
+
 } // namespace
 
 void Catalogue::creer(const QString& chemin) {
@@ -55,6 +88,7 @@ Catalogue::Catalogue(const QString& chemin, SqliteDatabase::Mode mode) : base_(c
 Catalogue::~Catalogue() {
     // Statements before the connection.
     insertion_.reset();
+    insertionParLot_.reset();
     insertionMot_.reset();
     insertionAnnee_.reset();
     insertionMois_.reset();
@@ -113,21 +147,24 @@ void Catalogue::ecrireLigne(const LigneCatalogue& l, int tri) {
     if (!insertion_)
         insertion_ = std::make_unique<SqliteStatement>(base_, Insertion);
     // Every parameter is bound again for each row, so the statement is only rewound.
-    SqliteStatement& r = *insertion_;
-    r.bindUtf8(1, l.Clef);
-    r.bindUtf8(2, l.Nom);
-    r.bindUtf8(3, l.Rep);
-    r.bind(4, std::int64_t(l.Annee));
-    r.bind(5, std::int64_t(l.Mois));
-    r.bindUtf8(6, l.Type);
-    r.bind(7, std::int64_t(l.Valide));
-    r.bindUtf8(8, l.Rab);
-    if (tri > 0)
-        r.bind(9, std::int64_t(tri));
-    else
-        r.bindNull(9);
-    r.bindUtf8(10, l.Mots);
-    r.runAndRewind();
+    lier(*insertion_, 1, l, tri);
+    insertion_->runAndRewind();
+}
+
+void Catalogue::ecrireLignes(const std::vector<const LigneCatalogue*>& lignes, int premierTri) {
+    size_t i = 0;
+    if (lignes.size() >= size_t(LignesParLot)) {
+        if (!insertionParLot_)
+            insertionParLot_ = std::make_unique<SqliteStatement>(base_, insertionParLot().c_str());
+        SqliteStatement& r = *insertionParLot_;
+        for (; i + LignesParLot <= lignes.size(); i += LignesParLot) {
+            for (int k = 0; k < LignesParLot; ++k)
+                lier(r, 1 + 10 * k, *lignes[i + k], premierTri + int(i) + k);
+            r.runAndRewind();
+        }
+    }
+    for (; i < lignes.size(); ++i)
+        ecrireLigne(*lignes[i], premierTri + int(i));
 }
 
 void Catalogue::numeroter() {

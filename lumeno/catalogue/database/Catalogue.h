@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 // A Table1 row ready for a bulk write: the record after the writer's limits, its texts already in
 // the file's own encoding (UTF-8). Made on any thread; writing it costs the engine no conversion.
@@ -60,6 +61,9 @@ public:
     // The same for a row already in the file's encoding; Complement, Futur and Information get
     // their fixed texts. Errors of the engine throw.
     void ecrireLigne(const LigneCatalogue& ligne, int tri);
+    // Many rows in a row, given Tri = premierTri, premierTri + 1, …; several rows go in at each
+    // run of the engine.
+    void ecrireLignes(const std::vector<const LigneCatalogue*>& lignes, int premierTri);
 
     // The numbering pass: Tri = 1, 2, 3 … in key order.
     void numeroter();
@@ -81,6 +85,7 @@ private:
 
     SqliteDatabase base_;
     std::unique_ptr<SqliteStatement> insertion_;
+    std::unique_ptr<SqliteStatement> insertionParLot_;
     std::unique_ptr<SqliteStatement> insertionMot_;
     std::unique_ptr<SqliteStatement> insertionAnnee_;
     std::unique_ptr<SqliteStatement> insertionMois_;

@@ -359,10 +359,14 @@ bool Scan::construireCatalogue(const QString& chemin, const std::vector<const Fi
         Catalogue catalogue(chemin);
         catalogue.modeConstruction();
         SqliteTransaction transaction(catalogue.base());
-        int tri = 0;
+        std::vector<const LigneCatalogue*> lignes;
+        lignes.reserve(ordre.size());
+        for (const FichierTraite* fiche : ordre)
+            lignes.push_back(&fiche->ligne);
+        catalogue.ecrireLignes(lignes, 1);
+        const int tri = int(lignes.size());
         for (const FichierTraite* fiche : ordre) {
             const FichierTraite& f = *fiche;
-            catalogue.ecrireLigne(f.ligne, ++tri);
             const int annee = f.ligne.Annee;
             if (annee > 1800 && annee < 2200) {
                 resultat_.anneeMaxi = std::max(resultat_.anneeMaxi, annee);

@@ -346,3 +346,39 @@ TEST_F(CatalogueTest, PreparedRowsAreStoredAsTheRecordWriterStoresThem) {
     for (size_t i = 0; i < cas.size(); ++i)
         EXPECT_EQ(lignes[2 * i + 1], lignes[2 * i]) << cas[i].Clef.left(20).toStdString();
 }
+
+// Rows written in batches keep their order and their positions, the last short batch included.
+TEST_F(CatalogueTest, RowsWrittenInBatchesMatchRowsWrittenOneByOne) {
+    std::vector<ActPhoto> cas;
+    for (int i = 0; i < 70; ++i) {
+        ActPhoto a = enregistrement(QStringLiteral("2004-06Lot%1-5").arg(i),
+                                    QStringLiteral("Nom été %1").arg(i), QStringLiteral("/p/%1").arg(i % 7));
+        a.Mois = i % 13;
+        a.Valide = 1 + i % 5;
+        cas.push_back(EcritureEnregistrement::preparer(a));
+    }
+    std::vector<LigneCatalogue> lignes;
+    for (const ActPhoto& a : cas)
+        lignes.push_back(LigneCatalogue::depuis(a));
+    std::vector<const LigneCatalogue*> pointeurs;
+    for (const LigneCatalogue& l : lignes)
+        pointeurs.push_back(&l);
+    {
+        SqliteTransaction transaction(catalogue->base());
+        for (size_t i = 0; i < cas.size(); ++i)
+            ASSERT_TRUE(catalogue->ecrirePrepare(cas[i], int(i) + 1));
+        catalogue->ecrireLignes(pointeurs, 1);
+        transaction.commit();
+    }
+    SqliteStatement r(catalogue->base(), "SELECT * FROM Table1 ORDER BY \"N°\"");
+    std::vector<QStringList> lues;
+    while (r.step()) {
+        QStringList champs;
+        for (int c = 1; c < r.columnCount(); ++c)
+            champs << (r.isNull(c) ? QStringLiteral("<null>") : r.text(c));
+        lues.push_back(champs);
+    }
+    ASSERT_EQ(lues.size(), 2 * cas.size());
+    for (size_t i = 0; i < cas.size(); ++i)
+        EXPECT_EQ(lues[cas.size() + i], lues[i]) << i;
+}
