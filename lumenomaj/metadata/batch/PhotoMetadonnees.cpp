@@ -232,7 +232,7 @@ PhotoMetadonnees charger(const QString& chemin) {
     p.lue = true;
     p.aExif = !p.jpeg.segmentExif().isEmpty();
     p.exif = lireExif(p.jpeg);
-    lireNoteFabricant(p.exif);
+    lireNoteFabricant(p.exif, p.jpeg.segmentExif());
     p.iptc = IptcJpeg::lire(p.jpeg);
     remplirDepuisBlocs(p);
     return p;
