@@ -85,14 +85,24 @@ QString plierTexte(const QString& texte) {
     return t.trimmed();
 }
 
+namespace {
+
+// In place, on a text of its own (no copy made on write).
+void capitaliserEnPlace(QString& m) {
+    QChar* c = m.data();
+    for (qsizetype i = 1; i < m.size(); ++i) {
+        if (majusculeEtendue(c[i]))
+            c[i] = QChar(c[i].unicode() + 32);
+    }
+    if (!m.isEmpty() && minuscule(c[0]))
+        c[0] = QChar(c[0].unicode() - 32);
+}
+
+} // namespace
+
 QString capitaliser(const QString& mot) {
     QString m = mot;
-    for (qsizetype i = 1; i < m.size(); ++i) {
-        if (majusculeEtendue(m[i]))
-            m[i] = QChar(m[i].unicode() + 32);
-    }
-    if (!m.isEmpty() && minuscule(m[0]))
-        m[0] = QChar(m[0].unicode() - 32);
+    capitaliserEnPlace(m);
     return m;
 }
 
@@ -147,8 +157,11 @@ QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBou
         if (e.longueur < 3)
             continue;
         const QStringView mot = t.mid(e.debut, e.longueur).trimmed();
-        if (!mot.isEmpty())
-            mots.append(capitaliser(mot.toString()));
+        if (!mot.isEmpty()) {
+            QString m = mot.toString();
+            capitaliserEnPlace(m);
+            mots.append(std::move(m));
+        }
     }
     return mots;
 }
