@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cstring>
+
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
@@ -13,6 +15,14 @@ const QByteArray kBom("\xEF\xBB\xBF");
 bool toutEncodable(const QStringList& lignes) {
     for (const QString& l : lignes) {
         if (!Windows1252::canEncode(l))
+            return false;
+    }
+    return true;
+}
+
+bool estAscii(const QString& l) {
+    for (QChar c : l) {
+        if (c.unicode() >= 0x80)
             return false;
     }
     return true;
@@ -55,13 +65,34 @@ Lecture lire(const QString& chemin) {
 
 QByteArray encoder(const QStringList& lignes) {
     const bool cp1252 = toutEncodable(lignes);
-    QByteArray out;
+    // Written into one buffer sized for the whole file (three bytes a character at most in UTF-8),
+    // so that a long list is not copied again as it grows; a line of plain ASCII, the usual
+    // case, is copied in without a text of its own.
+    qsizetype taille = kBom.size();
+    for (const QString& l : lignes)
+        taille += (cp1252 ? 1 : 3) * l.size() + 2;
+    QByteArray out(taille, Qt::Uninitialized);
+    char* p = out.data();
+    const auto copier = [&p](const QByteArray& octets) {
+        std::memcpy(p, octets.constData(), size_t(octets.size()));
+        p += octets.size();
+    };
     if (!cp1252)
-        out += kBom;
+        copier(kBom);
     for (const QString& l : lignes) {
-        out += cp1252 ? Windows1252::encode(l) : l.toUtf8();
-        out += "\r\n";
+        if (!cp1252) {
+            copier(l.toUtf8());
+        } else if (estAscii(l)) {
+            // The same bytes in both encodings.
+            for (QChar c : l)
+                *p++ = char(c.unicode());
+        } else {
+            copier(Windows1252::encode(l));
+        }
+        *p++ = '\r';
+        *p++ = '\n';
     }
+    out.truncate(p - out.constData());
     return out;
 }
 

@@ -33,7 +33,8 @@ TEST(TexteFichier, WritesWindows1252WithCrLf) {
     DossierTest d;
     const QString p = d.chemin("a.txt");
     ASSERT_TRUE(TexteFichier::ecrire(p, {"[Lumeno-Config]", "Aléatoire €", ""}));
-    EXPECT_EQ(contenu(p), QByteArray("[Lumeno-Config]\r\nAl\xE9" "atoire \x80\r\n\r\n"));
+    EXPECT_EQ(contenu(p), QByteArray("[Lumeno-Config]\r\nAl\xE9"
+                                     "atoire \x80\r\n\r\n"));
     const auto lu = TexteFichier::lire(p);
     ASSERT_TRUE(lu.ok);
     EXPECT_EQ(lu.lignes, (QStringList{"[Lumeno-Config]", "Aléatoire €", ""}));
@@ -46,6 +47,30 @@ TEST(TexteFichier, FallsBackToUtf8WithBomWhenTheCodePageCannotHoldTheText) {
     ASSERT_TRUE(TexteFichier::ecrire(p, lignes));
     EXPECT_TRUE(contenu(p).startsWith("\xEF\xBB\xBF"));
     EXPECT_EQ(TexteFichier::lire(p).lignes, lignes);
+}
+
+// The encoder writes a whole list into one buffer; each line must come out exactly as the line's
+// own encoding gives it, whichever encoding the list takes.
+TEST(TexteFichier, EncodesEachLineAsItsOwnEncodingDoes) {
+    const QString seul = QString(QChar(0xD800)); // half a surrogate pair
+    const QStringList cas[] = {
+        {},
+        {""},
+        {"/photos/a.jpg", "", "1/photos/b.mp3"},
+        {"Aléatoire €", "plain", "œuvre"},
+        {"写真", "Plage", "Aléatoire €"},
+        {"写真" + seul, seul + "x", "😀 émoji"},
+        {QString(300, QChar(0x4E00)), QString(300, u'é')},
+    };
+    for (const QStringList& lignes : cas) {
+        bool cp1252 = true;
+        for (const QString& l : lignes)
+            cp1252 = cp1252 && Windows1252::canEncode(l);
+        QByteArray attendu = cp1252 ? QByteArray() : QByteArray("\xEF\xBB\xBF");
+        for (const QString& l : lignes)
+            attendu += (cp1252 ? Windows1252::encode(l) : l.toUtf8()) + "\r\n";
+        EXPECT_EQ(TexteFichier::encoder(lignes), attendu) << lignes.join(QLatin1Char('|')).toStdString();
+    }
 }
 
 TEST(TexteFichier, ReadsLfAndMixedLineEnds) {
@@ -74,5 +99,6 @@ TEST(TexteFichier, AppendKeepsTheEncodingOfTheLog) {
     const QString p = d.chemin("journal.log");
     ASSERT_TRUE(TexteFichier::ajouter(p, {"début"}));
     ASSERT_TRUE(TexteFichier::ajouter(p, {"fin"}));
-    EXPECT_EQ(contenu(p), QByteArray("d\xE9" "but\r\nfin\r\n"));
+    EXPECT_EQ(contenu(p), QByteArray("d\xE9"
+                                     "but\r\nfin\r\n"));
 }
