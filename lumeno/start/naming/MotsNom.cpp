@@ -152,7 +152,12 @@ QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBou
         }
     }
 
+    // The list is sized once: growing it word by word costs an allocation each time.
+    qsizetype nombre = 0;
+    for (const Etendue& e : emplacements)
+        nombre += e.longueur >= 3;
     QStringList mots;
+    mots.reserve(nombre);
     for (const Etendue& e : emplacements) {
         if (e.longueur < 3)
             continue;
