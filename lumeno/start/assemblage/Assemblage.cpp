@@ -1,5 +1,6 @@
 #include "Assemblage.h"
 
+#include "AssemblageDiaporama.h"
 #include "DemarrageVeille.h"
 #include "EcranConfig.h"
 #include "FenetrePrincipale.h"
@@ -116,4 +117,5 @@ void assemblerConfiguration(FenetrePrincipale& f) {
 void assemblerEcrans(FenetrePrincipale& fenetre) {
     assemblerVeille(fenetre);
     assemblerConfiguration(fenetre);
+    assemblerDiaporama(fenetre);
 }
