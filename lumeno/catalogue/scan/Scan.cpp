@@ -292,7 +292,7 @@ void Scan::travailler() {
             sortie = &traites_[i];
         }
         sortie->reserve(dossier->fichiers.size());
-        const ContexteDossier contexte = preparerDossier(options_, *dossier);
+        ContexteDossier contexte = preparerDossier(options_, *dossier);
         for (const QString& nom : dossier->fichiers) {
             if (std::optional<FichierTraite> f = traiterFichier(options_, *dossier, contexte, nom))
                 sortie->push_back(std::move(*f));

@@ -25,7 +25,7 @@ ContexteDossier preparerDossier(const OptionsTraitement& options, const DossierP
 }
 
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
-                                            const ContexteDossier& contexte, const QString& nomFichier) {
+                                            ContexteDossier& contexte, const QString& nomFichier) {
     const AnatomieNom anatomie = decouperNom(nomFichier);
     if (!anatomie.media)
         return std::nullopt;
@@ -64,7 +64,7 @@ std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, co
 
     f.cleAnnee = ClefTri::cleAnnee(date.annee);
     f.cleMois = ClefTri::cleMois(date.mois);
-    f.mots = extraireMots(date.texteMotsDossier, date.baseBourree);
+    f.mots = extraireMots(date.texteMotsDossier, date.baseBourree, &contexte.mots);
 
     ActPhoto act;
     act.Clef = ClefTri::construire(entree);

@@ -5,6 +5,7 @@
 #include "Datation.h"
 #include "FormatDeclare.h"
 #include "GenresFichiers.h"
+#include "MotsNom.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,7 @@ struct ContexteDossier {
     DatationDossier datation; // daterDossier() of the folder
     QByteArray rep;           // Rep and Rab as stored
     QByteArray rab;
+    MotsConnus mots; // its files' words, made once each where they repeat
 };
 ContexteDossier preparerDossier(const OptionsTraitement& options, const DossierParcouru& dossier);
 
@@ -55,4 +57,4 @@ struct FichierTraite {
 
 // Nothing for a file the catalogue ignores (unknown or gated kind, a comment too big or gone).
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
-                                            const ContexteDossier& contexte, const QString& nomFichier);
+                                            ContexteDossier& contexte, const QString& nomFichier);

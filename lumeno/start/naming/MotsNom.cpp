@@ -87,15 +87,18 @@ QString plierTexte(const QString& texte) {
 
 namespace {
 
-// In place, on a text of its own (no copy made on write).
-void capitaliserEnPlace(QString& m) {
-    QChar* c = m.data();
-    for (qsizetype i = 1; i < m.size(); ++i) {
+void capitaliserEnPlace(QChar* c, qsizetype n) {
+    for (qsizetype i = 1; i < n; ++i) {
         if (majusculeEtendue(c[i]))
             c[i] = QChar(c[i].unicode() + 32);
     }
-    if (!m.isEmpty() && minuscule(c[0]))
+    if (n > 0 && minuscule(c[0]))
         c[0] = QChar(c[0].unicode() - 32);
+}
+
+// In place, on a text of its own (no copy made on write).
+void capitaliserEnPlace(QString& m) {
+    capitaliserEnPlace(m.data(), m.size());
 }
 
 } // namespace
@@ -106,7 +109,21 @@ QString capitaliser(const QString& mot) {
     return m;
 }
 
-QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBourree) {
+const QString* MotsConnus::trouver(QStringView mot) const {
+    for (const QString& m : mots_) {
+        if (QStringView(m) == mot)
+            return &m;
+    }
+    return nullptr;
+}
+
+QString MotsConnus::retenir(QString mot) {
+    if (mots_.size() < Maxi)
+        mots_.push_back(mot);
+    return mot;
+}
+
+QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBourree, MotsConnus* connus) {
     // The folded source is built once in a local buffer; each slot is then a stretch of it.
     QVarLengthArray<QChar, 256> plie;
     plie.reserve(texteMotsDossier.size() + 1 + baseBourree.size());
@@ -162,11 +179,21 @@ QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBou
         if (e.longueur < 3)
             continue;
         const QStringView mot = t.mid(e.debut, e.longueur).trimmed();
-        if (!mot.isEmpty()) {
+        if (mot.isEmpty())
+            continue;
+        if (!connus) {
             QString m = mot.toString();
             capitaliserEnPlace(m);
             mots.append(std::move(m));
+            continue;
         }
+        QVarLengthArray<QChar, 64> forme(mot.begin(), mot.end());
+        capitaliserEnPlace(forme.data(), forme.size());
+        const QStringView vue(forme.constData(), forme.size());
+        if (const QString* connu = connus->trouver(vue))
+            mots.append(*connu);
+        else
+            mots.append(connus->retenir(vue.toString()));
     }
     return mots;
 }

@@ -206,6 +206,7 @@ TEST_F(NamingReference, FolderDatedOnceGivesWhatEachFileWouldGet) {
             for (int niveau = tirage.entier(4); niveau > 0; --niveau)
                 dossier += QLatin1Char('/') + tirage.texte(4);
             const DatationDossier datation = daterDossier(dossier, racine, anneeMaxi);
+            MotsConnus connus; // kept over the folder's files, as the scan keeps it
             for (int fichier = 0; fichier < 6; ++fichier) {
                 const QString base = tirage.texte(6);
                 const FormatDeclare format = analyserFormat(motifs[tirage.entier(int(motifs.size()))]);
@@ -222,8 +223,10 @@ TEST_F(NamingReference, FolderDatedOnceGivesWhatEachFileWouldGet) {
                     ASSERT_EQ(d.baseBourree, attendu.baseBourree) << lieu;
                     ASSERT_EQ(d.texteMotsDossier, attendu.texteMotsDossier) << lieu;
                 }
-                ASSERT_EQ(extraireMots(attendu.texteMotsDossier, attendu.baseBourree),
-                          motsSimplement(attendu.texteMotsDossier, attendu.baseBourree))
+                const QStringList motsAttendus =
+                    motsSimplement(attendu.texteMotsDossier, attendu.baseBourree);
+                ASSERT_EQ(extraireMots(attendu.texteMotsDossier, attendu.baseBourree), motsAttendus) << lieu;
+                ASSERT_EQ(extraireMots(attendu.texteMotsDossier, attendu.baseBourree, &connus), motsAttendus)
                     << lieu;
             }
         }
@@ -235,15 +238,33 @@ TEST_F(NamingReference, FolderDatedOnceGivesWhatEachFileWouldGet) {
 }
 
 // Long texts wrap round the 20 word emplacements several times; the words read in place are still those
-// the emplacements would hold.
+// the emplacements would hold. Words taken from the known words, kept over every draw so that they
+// fill up, are the same too.
 TEST_F(NamingReference, WordsOfLongTextsMatchTheSlotBySlotRules) {
     Tirage tirage(11);
+    MotsConnus connus;
     for (int essai = 0; essai < 2000; ++essai) {
         const QString dossier = tirage.texte(40);
         const QString base = tirage.texte(30);
-        ASSERT_EQ(extraireMots(dossier, base), motsSimplement(dossier, base))
-            << (dossier + " | " + base).toStdString();
+        const QStringList attendus = motsSimplement(dossier, base);
+        ASSERT_EQ(extraireMots(dossier, base), attendus) << (dossier + " | " + base).toStdString();
+        ASSERT_EQ(extraireMots(dossier, base, &connus), attendus) << (dossier + " | " + base).toStdString();
     }
+}
+
+// A folder's files share their folder words: taken from the known words, each is the text made the
+// first time, whatever case the name wrote it in.
+TEST_F(NamingReference, KnownWordsAreSharedWhateverTheirCase) {
+    MotsConnus connus;
+    const QStringList premier =
+        extraireMots(QStringLiteral("Vacances Plage"), QStringLiteral("PLAGE soleil"), &connus);
+    ASSERT_EQ(premier, (QStringList{"Vacances", "Plage", "Plage", "Soleil"}));
+    const QStringList second =
+        extraireMots(QStringLiteral("Vacances Plage"), QStringLiteral("MerBleue"), &connus);
+    ASSERT_EQ(second, (QStringList{"Vacances", "Plage", "Mer", "Bleue"}));
+    EXPECT_TRUE(second[0].isSharedWith(premier[0]));
+    EXPECT_TRUE(second[1].isSharedWith(premier[1]));
+    EXPECT_TRUE(extraireMots(QString(), QStringLiteral("VACANCES"), &connus)[0].isSharedWith(premier[0]));
 }
 
 } // namespace
