@@ -24,6 +24,17 @@ ContexteDossier preparerDossier(const OptionsTraitement& options, const DossierP
     return c;
 }
 
+QByteArray ContexteDossier::typeStocke(const QString& type) {
+    for (const auto& [texte, octets] : types_) {
+        if (texte == type)
+            return octets;
+    }
+    QByteArray octets = type.toUtf8();
+    if (types_.size() < 16)
+        types_.emplace_back(type, octets);
+    return octets;
+}
+
 std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, const DossierParcouru& dossier,
                                             ContexteDossier& contexte, const QString& nomFichier) {
     const AnatomieNom anatomie = decouperNom(nomFichier);
@@ -75,7 +86,11 @@ std::optional<FichierTraite> traiterFichier(const OptionsTraitement& options, co
     act.Valide = date.code;
     act.Mots = texteMots(f.mots);
     act = EcritureEnregistrement::preparer(std::move(act));
+    // A folder holds few types: each is converted once and its bytes shared by the rows.
+    const QByteArray typeStocke = contexte.typeStocke(act.Type);
+    act.Type.clear();
     f.ligne = LigneCatalogue::depuis(act);
+    f.ligne.Type = typeStocke;
     // The folder's fields are the same for all its files.
     f.ligne.Rep = contexte.rep;
     f.ligne.Rab = contexte.rab;

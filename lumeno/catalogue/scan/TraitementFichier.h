@@ -11,6 +11,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 // What one file gives the scan, worked out from its name, its folder and the options alone: no
 // shared state, so the files of many folders can be worked out at the same time. The scan then
@@ -38,6 +40,12 @@ struct ContexteDossier {
     QByteArray rep;           // Rep and Rab as stored
     QByteArray rab;
     MotsConnus mots; // its files' words, made once each where they repeat
+
+    // The stored Type as UTF-8, converted once for each type met in the folder.
+    QByteArray typeStocke(const QString& type);
+
+private:
+    std::vector<std::pair<QString, QByteArray>> types_;
 };
 ContexteDossier preparerDossier(const OptionsTraitement& options, const DossierParcouru& dossier);
 
