@@ -164,6 +164,9 @@ void premiereSelection(CompositionDiaporama& d, FenetrePrincipale& f) {
     s.choisirContexte(f.demarrage().grilleContextes(),
                       c.contexteChoisi.isEmpty() ? QString(kAucunContexte) : c.contexteChoisi);
     d.curseur.RechercheSelection();
+    // A pause left by the configuration screen (the scan of a first start) must not hold the new
+    // slideshow that start-up runs next.
+    d.raccord->moteur().etat.EnPause = 0;
 }
 
 // A search start: the slideshow stands on its first item until play is pressed.

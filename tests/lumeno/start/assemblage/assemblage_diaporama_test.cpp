@@ -170,4 +170,19 @@ TEST(AssemblageDiaporama, SearchScreenStartsTheChosenYearAndCancelResumes) {
     EXPECT_TRUE(f.controles().Marche->isVisible());
 }
 
+TEST(AssemblageDiaporama, RestartAfterScanRunsTheSlideshowThatTheConfigurationPaused) {
+    Programme prog(kPhotos);
+    FenetrePrincipale& f = prog.demarrer();
+    // Opening the configuration pauses the slideshow; its scan then restarts the start-up chain.
+    f.crochetsFenetre().pauseDiaporama();
+    f.redemarrerApresScan();
+    ASSERT_EQ(prog.p.fins, 0);
+    f.resize(1024, 700);
+    EXPECT_TRUE(f.controles().Timer1->isActive());
+    tick(f);
+    ASSERT_TRUE(attendre([&] { return !nomAffiche(f).trimmed().isEmpty() && nomAffiche(f) != " . "; }))
+        << nomAffiche(f).toStdString();
+    EXPECT_FALSE(f.findChild<ImagePhoto*>("Image1")->image().isNull());
+}
+
 } // namespace
