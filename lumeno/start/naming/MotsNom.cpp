@@ -2,6 +2,7 @@
 
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -9,6 +10,10 @@ namespace {
 constexpr int kEmplacements = 20;
 
 QChar plier(QChar c) {
+    // ASCII letters, nearly every character of a name, stay as they are.
+    const char16_t lettre = c.unicode() | 0x20;
+    if (lettre >= u'a' && lettre <= u'z')
+        return c;
     switch (c.unicode()) {
     case u'-':
     case u'_':
@@ -117,6 +122,16 @@ const QString* MotsConnus::trouver(QStringView mot) const {
     return nullptr;
 }
 
+const QString& MotsConnus::dossierPlie(const QString& texte) {
+    if (texte != dossier_) {
+        dossier_ = texte;
+        dossierPlie_ = texte;
+        for (QChar& c : dossierPlie_)
+            c = plier(c);
+    }
+    return dossierPlie_;
+}
+
 QString MotsConnus::retenir(QString mot) {
     if (mots_.size() < Maxi)
         mots_.push_back(mot);
@@ -125,13 +140,16 @@ QString MotsConnus::retenir(QString mot) {
 
 QStringList extraireMots(const QString& texteMotsDossier, const QString& baseBourree, MotsConnus* connus) {
     // The folded source is built once in a local buffer; each slot is then a stretch of it.
-    QVarLengthArray<QChar, 256> plie;
-    plie.reserve(texteMotsDossier.size() + 1 + baseBourree.size());
-    for (QChar c : texteMotsDossier)
-        plie.append(plier(c));
-    plie.append(QLatin1Char(' '));
-    for (QChar c : baseBourree)
-        plie.append(plier(c));
+    QVarLengthArray<QChar, 256> plie(texteMotsDossier.size() + 1 + baseBourree.size());
+    QChar* sortie = plie.data();
+    if (connus) {
+        const QString& dossierPlie = connus->dossierPlie(texteMotsDossier);
+        sortie = std::copy(dossierPlie.begin(), dossierPlie.end(), sortie);
+    } else {
+        sortie = std::transform(texteMotsDossier.begin(), texteMotsDossier.end(), sortie, plier);
+    }
+    *sortie++ = QLatin1Char(' ');
+    std::transform(baseBourree.begin(), baseBourree.end(), sortie, plier);
     qsizetype debut = 0;
     qsizetype fin = plie.size();
     while (debut < fin && plie[debut].isSpace())

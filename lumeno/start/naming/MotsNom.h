@@ -18,8 +18,12 @@ public:
     const QString* trouver(QStringView mot) const;
     // Keeps mot while there is room, and gives it back.
     QString retenir(QString mot);
+    // The folded form of a folder words text, folded once while the same text comes back.
+    const QString& dossierPlie(const QString& texte);
 
 private:
+    QString dossier_;
+    QString dossierPlie_;
     static constexpr size_t Maxi = 64;
     std::vector<QString> mots_;
 };
