@@ -101,7 +101,8 @@ int mesurer(const ParametresScan& parametres, int tours) {
     std::printf("scan runs (ms)       ");
     for (double ms : scan.toutes)
         std::printf(" %.1f", ms);
-    std::printf("\n  listing folders     %.1f ms\n", durees.parcours);
+    std::printf("\n  listing folders     %.1f ms (its thread's processor time %.1f ms)\n", durees.parcours,
+                durees.parcoursProcesseur);
     std::printf("  working out files   %.1f ms\n", durees.traitement);
     std::printf("  sort and catalogue  %.1f ms\n", durees.catalogue);
     std::printf("  settings and lists  %.1f ms", durees.fichiers);

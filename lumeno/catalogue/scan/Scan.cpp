@@ -23,6 +23,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace {
@@ -74,6 +75,13 @@ bool remplacer(const QString& source, const QString& cible, QString* erreur) {
     return !ec;
 }
 
+// Processor time of the calling thread, in milliseconds.
+double tempsProcesseurFil() {
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
 } // namespace
 
 Scan::Scan(ParametresScan parametres, RetourScan& retour) : p_(std::move(parametres)), retour_(retour) {}
@@ -97,6 +105,7 @@ bool Scan::etape(int budgetMs) {
         QElapsedTimer chrono;
         chrono.start();
         chrono_.start();
+        const double processeur = tempsProcesseurFil();
         while (!annule_.load()) {
             if (pile_.empty()) {
                 if (!racineSuivante()) {
@@ -112,6 +121,7 @@ bool Scan::etape(int budgetMs) {
                 break;
         }
         resultat_.durees.parcours += chrono_.nsecsElapsed() / 1e6;
+        resultat_.durees.parcoursProcesseur += tempsProcesseurFil() - processeur;
         retour_.progression({int(dossiers_.size()), 0});
         if (annule_.load())
             terminer(FinScan::Annulee);

@@ -57,6 +57,9 @@ struct ResultatScan {
         double traitement = 0;
         double catalogue = 0;
         double fichiers = 0;
+        // Processor time of the thread that lists the folders, during the listing: set against
+        // parcours, it tells the listing's own cost from time spent waiting for a core.
+        double parcoursProcesseur = 0;
     } durees;
 };
 
