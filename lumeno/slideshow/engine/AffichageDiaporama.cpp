@@ -191,16 +191,24 @@ void MoteurDiaporama::afficherPhoto(bool rejoue) {
     avancer();
 }
 
-void MoteurDiaporama::avancer() {
+// While the history is replayed (or an item was redisplayed) the selection stays where it stands;
+// the replay ends once it has caught up with the newest slot.
+bool MoteurDiaporama::resteSurHistorique() {
     if (etat.HistoSansSuite) {
         etat.HistoSansSuite = false;
-        return;
+        return true;
     }
     if (etat.HistoParcours) {
         if (curseur_.HistoLecture() != curseur_.HistoEcriture())
-            return;
+            return true;
         etat.HistoParcours = false;
     }
+    return false;
+}
+
+void MoteurDiaporama::avancer() {
+    if (resteSurHistorique())
+        return;
     if (curseur_.VeilleAleatoire()) {
         RechercheFin();
         return;
@@ -267,14 +275,7 @@ void MoteurDiaporama::erreurChargement() {
 // or the same failing record would be shown again at every tick.
 void MoteurDiaporama::suiteErreur() {
     // A failed item of the history leaves the selection where it stands, as a shown one does.
-    if (etat.HistoSansSuite) {
-        etat.HistoSansSuite = false;
+    if (resteSurHistorique())
         return;
-    }
-    if (etat.HistoParcours) {
-        if (curseur_.HistoLecture() != curseur_.HistoEcriture())
-            return;
-        etat.HistoParcours = false;
-    }
     avancerSelection();
 }

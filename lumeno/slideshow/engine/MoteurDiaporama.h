@@ -59,6 +59,7 @@ private:
     void rattrapageHistorique();
     void affichageEnMarche();
     void avancer();
+    bool resteSurHistorique();
     void avancerSelection();
     void prechargerSuivant();
     void afficherPhoto(bool rejoue);
