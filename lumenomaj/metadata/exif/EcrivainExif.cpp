@@ -184,7 +184,9 @@ private:
     }
 
     void placerNote(EntreeIfd& note) {
-        if (noteGardee_) {
+        // Only the note that was measured and reserved keeps its place: a second maker-note entry
+        // in a damaged directory is placed like any other value.
+        if (noteGardee_ && &note == bloc_.exif.trouver(TagMakerNote)) {
             note.valeur = bloc_.positionNoteLue;
             return;
         }

@@ -205,6 +205,31 @@ TEST(MetadataExifEcrivain, MakerNoteStaysInPlaceOrGoesThroughTheHook) {
     EXPECT_NE(positionDonnee, 56u);
 }
 
+// A damaged Exif directory with a second, larger maker-note entry: only the first keeps its place;
+// the second is placed like any other value, inside the segment (found by the fuzzer: it was written
+// past the end of the segment).
+TEST(MetadataExifEcrivain, ASecondMakerNoteEntryDoesNotTakeTheKeptPlace) {
+    const FabriqueTiff f(true);
+    const QByteArray note("NOTE-WITH-OFFSETS");
+    const QByteArray grande(300, 'G');
+    const quint32 apresRepertoire = 38 + 2 + 2 * 12 + 4;
+    const QByteArray tiff =
+        f.entete(8) + f.repertoire({f.entree(271, 2, 2, QByteArray("A\0", 2)), f.entree(34665, 4, 1, 38)}) +
+        f.repertoire(
+            {f.entree(37500, 7, quint32(note.size()), apresRepertoire),
+             f.entree(37500, 7, quint32(grande.size()), apresRepertoire + quint32(note.size()) + 1)}) +
+        note + QByteArray(1, '\0') + grande;
+    BlocExif bloc = lireExif(FabriqueTiff::app1(tiff));
+    ASSERT_EQ(bloc.exif.entrees.size(), 2);
+    const QByteArray segment = construireApp1(bloc);
+    ASSERT_FALSE(segment.isEmpty());
+    const BlocExif relu = lireExif(segment);
+    ASSERT_EQ(relu.exif.entrees.size(), 2);
+    EXPECT_EQ(relu.exif.entrees[0].donnees, note);
+    EXPECT_EQ(relu.exif.entrees[1].donnees, grande);
+    EXPECT_NE(relu.exif.entrees[1].valeur, relu.exif.entrees[0].valeur);
+}
+
 TEST(MetadataExifEcrivain, RefusesASegmentAboveTheJpegLimit) {
     BlocExif bloc;
     definirTexteExif(bloc, SelecteurIfd0, 271, QStringLiteral("Canon"));
