@@ -70,7 +70,6 @@ void ChaineDemarrage::demarrer() {
 bool ChaineDemarrage::etapeA() {
     vue_.messageBas(QStringLiteral(" . ") + etat_.messageEntree);
     Hasard::initialiser();
-    criteres_.motsRecherche = QStringList(20);
     veille_ = {};
     criteres_.sautDiaporama = 0;
     etat_.voix = true;
@@ -509,7 +508,6 @@ void ChaineDemarrage::criteresInitiaux() {
         criteres_.moisRecherche.clear();
         criteres_.contexteChoisi = QStringLiteral("(Aucun)");
         criteres_.motRecherche = veille_.mot;
-        criteres_.motsRecherche = ListesDemarrage::variantesMot(veille_.mot);
         criteres_.anneeRecherche = veille_.annee;
         criteres_.sautDiaporama = Hasard::entier(veille_.saut);
     }

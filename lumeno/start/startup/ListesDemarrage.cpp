@@ -44,35 +44,4 @@ QStringList mots(const QStringList& lus) {
     return QStringList{QStringLiteral(" ")} + lus;
 }
 
-namespace {
-
-QString sansAccents(QString t) {
-    static const struct {
-        const char16_t* de;
-        char16_t vers;
-    } table[] = {{u"éèêë", u'e'}, {u"àâ", u'a'},  {u"ç", u'c'}, {u"ôö", u'o'},
-                 {u"îï", u'i'},   {u"üùû", u'u'}, {u"Î", u'I'}};
-    for (QChar& c : t)
-        for (const auto& ligne : table)
-            if (QStringView(ligne.de).contains(c))
-                c = QChar(ligne.vers);
-    return t;
-}
-
-QString capitalise(const QString& t) {
-    return t.isEmpty() ? t : t.left(1).toUpper() + t.mid(1).toLower();
-}
-
-} // namespace
-
-QStringList variantesMot(const QString& mot) {
-    QStringList cases(20);
-    const QStringList formes{mot, mot.toUpper(), mot.toLower(), capitalise(mot)};
-    for (int i = 0; i < 4; ++i) {
-        cases[i] = formes.at(i);
-        cases[i + 4] = sansAccents(formes.at(i));
-    }
-    return cases;
-}
-
 } // namespace ListesDemarrage

@@ -22,8 +22,4 @@ QStringList mois(const QList<int>& lus);
 // " " then the words.
 QStringList mots(const QStringList& lus);
 
-// The 20 word slots searched for a screen-saver word: as typed, upper case, lower case, capitalised,
-// then the same four with the accents folded; the other slots empty.
-QStringList variantesMot(const QString& mot);
-
 } // namespace ListesDemarrage

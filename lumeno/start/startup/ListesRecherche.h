@@ -23,7 +23,6 @@ struct CriteresDepart {
     QString moisRecherche;  // MoisRecherche
     QString contexteDemarrage;
     QString contexteChoisi;
-    QString motRecherche;
-    QStringList motsRecherche; // MotsRecherche, 20 slots
+    QString motRecherche; // its search forms are made by the selection
     int sautDiaporama = 0;
 };

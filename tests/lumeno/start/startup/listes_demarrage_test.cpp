@@ -39,12 +39,4 @@ TEST(StartupListes, YearAndMonthListsKeepTheirBounds) {
     EXPECT_EQ(ListesDemarrage::mots({"Plage"}), (QStringList{" ", "Plage"}));
 }
 
-TEST(StartupListes, ScreenSaverWordFillsEightSlotsWithItsForms) {
-    const QStringList s = ListesDemarrage::variantesMot(QStringLiteral("éTé"));
-    ASSERT_EQ(s.size(), 20);
-    EXPECT_EQ(s.mid(0, 8), (QStringList{"éTé", "ÉTÉ", "été", "Été", "eTe", "ÉTÉ", "ete", "Éte"}));
-    // Only the accents of the fold table go: É stays, as the screen saver always did.
-    EXPECT_TRUE(s.at(8).isEmpty());
-}
-
 } // namespace
